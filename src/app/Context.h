@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "app/SessionState.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
+#include "platform/Os.h"
+
+namespace app {
+
+// Fixed configuration: production values come from the build, tests use their own.
+struct Configuration {
+    std::u16string installDir;  // without trailing separator
+    char16_t pathSeparator = u'\\';
+    std::u16string serviceHost; // host of the support web service
+    std::u16string webHost;     // host of the vendor's help pages
+};
+
+// What an operation that touches the OS or the session needs, passed explicitly.
+struct Context {
+    platform::Os& os;
+    platform::Dialogs& dialogs;
+    platform::EventPump& events;
+    SessionState& session;
+    Configuration config;
+};
+
+} // namespace app

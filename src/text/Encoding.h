@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace text {
+
+// Conversions at the program's edges. Invalid UTF-8 sequences and unpaired surrogates
+// become U+FFFD; characters a single-byte code page lacks become "?".
+std::u16string Utf8ToUtf16(std::string_view bytes);
+std::string Utf16ToUtf8(std::u16string_view text);
+bool IsValidUtf8(std::string_view bytes);
+
+// Code page 1252; every byte 0 to 255 round-trips (the five bytes the code page leaves
+// undefined map to U+0081, U+008D, U+008F, U+0090 and U+009D).
+std::u16string Cp1252ToUtf16(std::string_view bytes);
+std::string Utf16ToCp1252(std::u16string_view text);
+
+// ISO-8859-1, the database's character set.
+std::u16string Latin1ToUtf16(std::string_view bytes);
+std::string Utf16ToLatin1(std::u16string_view text);
+
+} // namespace text
