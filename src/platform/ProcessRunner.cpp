@@ -1,0 +1,112 @@
+#include "platform/ProcessRunner.h"
+
+#include "text/Text.h"
+
+#include <set>
+
+namespace platform {
+
+namespace {
+
+bool TitleMatches(std::u16string_view loweredTitle, std::u16string_view loweredText, bool exact) {
+    return exact ? loweredTitle == loweredText
+                 : loweredTitle.find(loweredText) != std::u16string_view::npos;
+}
+
+// The window walk, passing over the windows already dealt with.
+WindowHandle FindMatchingWindow(Os& os, EventPump& events, std::u16string_view text, bool exact,
+                                const std::set<WindowHandle>& passedOver) {
+    const std::u16string loweredText = text::ToLower(text);
+    for (WindowHandle window = os.GetFirstWindow(); window != 0;
+         window = os.GetNextWindow(window)) {
+        events.ProcessPendingEvents();
+        if (passedOver.count(window))
+            continue;
+        if (TitleMatches(text::ToLower(GetWindowTitle(os, window)), loweredText, exact))
+            return window;
+    }
+    return 0;
+}
+
+// Terminates the window's owner when it can be opened and still runs.
+bool TerminateOwner(Os& os, WindowHandle window) {
+    ProcessHandle process = os.OpenProcess(ProcessAllAccess, os.GetWindowProcessId(window));
+    if (process == 0)
+        return false;
+    uint32_t exitCode = 0;
+    os.GetExitCodeProcess(process, exitCode);
+    bool terminated = exitCode != 0 && os.TerminateProcess(process, exitCode);
+    os.CloseHandle(process);
+    return terminated;
+}
+
+void WaitForExit(Os& os, EventPump& events, ProcessHandle process) {
+    uint32_t lastExitCode = 0;
+    int32_t polls = 0;
+    do {
+        os.GetExitCodeProcess(process, lastExitCode);
+        events.ProcessPendingEvents();
+        os.Sleep(PollIntervalMs);
+        ++polls;
+    } while (lastExitCode == StillActive && polls < PollLimit);
+}
+
+} // namespace
+
+ProcessId StartProgram(Os& os, std::u16string_view commandLine, WindowStyle style) {
+    try {
+        return os.CreateProcess(commandLine, style);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine) {
+    ProcessId id = StartProgram(os, commandLine, WindowStyle::Hidden);
+    ProcessHandle process = 0;
+    try {
+        process = os.OpenProcess(ProcessQueryInformation, id);
+        WaitForExit(os, events, process);
+    } catch (...) {
+        // A failure inside a poll ends the wait; the program is left as it is.
+    }
+    if (process != 0)
+        os.CloseHandle(process);
+}
+
+bool StopServiceAndProcesses(Os& os, EventPump& events, std::u16string_view name) {
+    if (text::Trim(name).empty())
+        return false;
+    try {
+        RunHiddenAndWait(os, events, u"Net Stop \"" + std::u16string(name) + u"\"");
+        bool result = false;
+        // A window is dealt with once: one whose owner cannot be opened, reports 0 or
+        // resists termination would otherwise be found again on every pass.
+        std::set<WindowHandle> passedOver;
+        while (WindowHandle window = FindMatchingWindow(os, events, name, false, passedOver)) {
+            passedOver.insert(window);
+            if (TerminateOwner(os, window))
+                result = true;
+        }
+        return result;
+    } catch (...) {
+        return false;
+    }
+}
+
+WindowHandle FindWindowByTitle(Os& os, EventPump& events, std::u16string_view text, bool exact) {
+    return FindMatchingWindow(os, events, text, exact, {});
+}
+
+std::u16string GetWindowTitle(Os& os, WindowHandle window) {
+    int32_t length = os.GetWindowTextLength(window);
+    if (length <= 0)
+        return {};
+    return os.GetWindowText(window, length + 1);
+}
+
+bool IsWow64(Os& os) {
+    return os.IsWow64Process();
+}
+
+} // namespace platform

@@ -1,0 +1,234 @@
+#include "platform/posix/RegistryFile.h"
+
+#include "text/Encoding.h"
+#include "text/Text.h"
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+namespace platform::posix {
+
+namespace {
+
+constexpr std::u16string_view Version4Header = u"REGEDIT4";
+constexpr std::u16string_view Version5Header = u"Windows Registry Editor Version 5.00";
+
+std::u16string DecodeFile(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) {
+        std::u16string wide;
+        for (size_t at = 2; at + 1 < bytes.size(); at += 2)
+            wide += char16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
+        return wide;
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    return text::IsValidUtf8(bytes) ? text::Utf8ToUtf16(bytes) : text::Cp1252ToUtf16(bytes);
+}
+
+std::u16string_view TrimBlanks(std::u16string_view s) {
+    while (!s.empty() && (s.front() == u' ' || s.front() == u'\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == u'\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// Lines with their backslash continuations joined.
+std::vector<std::u16string> LogicalLines(std::u16string_view content) {
+    std::vector<std::u16string> lines;
+    bool continues = false;
+    while (!content.empty()) {
+        size_t end = std::min(content.find(u'\n'), content.size());
+        std::u16string_view line = TrimBlanks(content.substr(0, end));
+        content.remove_prefix(std::min(end + 1, content.size()));
+        if (continues)
+            lines.back() += line;
+        else
+            lines.emplace_back(line);
+        continues =
+            !lines.back().empty() && lines.back().back() == u'\\' && lines.back().front() != u'[';
+        if (continues)
+            lines.back().pop_back();
+    }
+    return lines;
+}
+
+std::optional<RegistryKey> RootKey(std::u16string_view name) {
+    static const std::pair<std::u16string_view, RegistryKey> roots[] = {
+        {u"hkey_classes_root", 0x80000000},  {u"hkcr", 0x80000000},
+        {u"hkey_current_user", 0x80000001},  {u"hkcu", 0x80000001},
+        {u"hkey_local_machine", 0x80000002}, {u"hklm", 0x80000002},
+        {u"hkey_users", 0x80000003},         {u"hku", 0x80000003},
+        {u"hkey_current_config", 0x80000005}};
+    for (const auto& [rootName, key] : roots)
+        if (text::EqualsIgnoreCase(name, rootName))
+            return key;
+    return std::nullopt;
+}
+
+std::u16string NormalPath(std::u16string_view path) {
+    while (!path.empty() && path.front() == u'\\')
+        path.remove_prefix(1);
+    while (!path.empty() && path.back() == u'\\')
+        path.remove_suffix(1);
+    return text::ToLower(path);
+}
+
+// A quoted text at the start of s, with regedit's \\ and \" escapes; s moves past it.
+std::optional<std::u16string> TakeQuoted(std::u16string_view& s) {
+    if (s.empty() || s.front() != u'"')
+        return std::nullopt;
+    std::u16string result;
+    for (size_t at = 1; at < s.size(); ++at) {
+        if (s[at] == u'\\' && at + 1 < s.size() && (s[at + 1] == u'\\' || s[at + 1] == u'"')) {
+            result += s[++at];
+        } else if (s[at] == u'"') {
+            s.remove_prefix(at + 1);
+            return result;
+        } else {
+            result += s[at];
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<uint32_t> HexNumber(std::u16string_view digits) {
+    if (digits.empty() || digits.size() > 8)
+        return std::nullopt;
+    uint32_t value = 0;
+    for (char16_t c : digits) {
+        int digit = c >= u'0' && c <= u'9'   ? c - u'0'
+                    : c >= u'a' && c <= u'f' ? c - u'a' + 10
+                    : c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                             : -1;
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | uint32_t(digit);
+    }
+    return value;
+}
+
+std::optional<std::string> HexBytes(std::u16string_view list) {
+    std::string bytes;
+    while (!(list = TrimBlanks(list)).empty()) {
+        size_t comma = std::min(list.find(u','), list.size());
+        std::optional<uint32_t> byte = HexNumber(TrimBlanks(list.substr(0, comma)));
+        if (!byte || *byte > 0xFF)
+            return std::nullopt;
+        bytes += char(*byte);
+        list.remove_prefix(std::min(comma + 1, list.size()));
+    }
+    return bytes;
+}
+
+std::string LittleEndian(uint32_t value) {
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[size_t(i)] = char(value >> (8 * i) & 0xFF);
+    return bytes;
+}
+
+// Version 5 keeps expandable and multiple strings as UTF-16LE; the 8-bit call gives ANSI.
+std::string WideBytesToAnsi(std::string_view bytes) {
+    std::u16string wide;
+    for (size_t at = 0; at + 1 < bytes.size(); at += 2)
+        wide += char16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
+    return text::Utf16ToCp1252(wide);
+}
+
+std::optional<RegistryValue> ParseData(std::u16string_view data, bool version5) {
+    if (data.starts_with(u"\""))
+        if (auto textValue = TakeQuoted(data))
+            return RegistryValue{RegistryTypeString, text::Utf16ToCp1252(*textValue) + '\0'};
+    if (data.starts_with(u"dword:"))
+        if (auto number = HexNumber(data.substr(6)))
+            return RegistryValue{RegistryTypeDword, LittleEndian(*number)};
+    if (data.starts_with(u"hex:"))
+        if (auto bytes = HexBytes(data.substr(4)))
+            return RegistryValue{RegistryTypeBinary, *bytes};
+    size_t close = data.find(u"):");
+    if (data.starts_with(u"hex(") && close != std::u16string_view::npos) {
+        auto type = HexNumber(data.substr(4, close - 4));
+        auto bytes = HexBytes(data.substr(close + 2));
+        if (!type || !bytes)
+            return std::nullopt;
+        bool wideText = version5 && (*type == RegistryTypeExpandString || *type == 7);
+        return RegistryValue{*type, wideText ? WideBytesToAnsi(*bytes) : *bytes};
+    }
+    return std::nullopt;
+}
+
+// `"name"=data` or `@=data`: the lower-case name and the value.
+std::optional<std::pair<std::u16string, RegistryValue>> ParseValueLine(std::u16string_view line,
+                                                                       bool version5) {
+    std::u16string name;
+    if (line.starts_with(u"@")) {
+        line.remove_prefix(1);
+    } else if (auto quoted = TakeQuoted(line)) {
+        name = text::ToLower(*quoted);
+    } else {
+        return std::nullopt;
+    }
+    line = TrimBlanks(line);
+    if (!line.starts_with(u"="))
+        return std::nullopt;
+    auto value = ParseData(TrimBlanks(line.substr(1)), version5);
+    if (!value)
+        return std::nullopt;
+    return std::pair{name, *value};
+}
+
+} // namespace
+
+void RegistryFile::AddKey(const KeyPath& path) {
+    for (size_t at = 0; (at = path.second.find(u'\\', at)) != std::u16string::npos; ++at)
+        keys[{path.first, path.second.substr(0, at)}];
+    keys[{path.first, u""}];
+    keys[path];
+}
+
+RegistryFile RegistryFile::Parse(std::string_view fileBytes) {
+    RegistryFile registry;
+    std::vector<std::u16string> lines = LogicalLines(DecodeFile(fileBytes));
+    auto header = std::find_if(lines.begin(), lines.end(),
+                               [](const std::u16string& line) { return !line.empty(); });
+    if (header == lines.end() || (*header != Version4Header && *header != Version5Header))
+        return registry;
+    bool version5 = *header == Version5Header;
+    std::optional<KeyPath> current;
+    for (auto line = header + 1; line != lines.end(); ++line) {
+        if (line->starts_with(u"[") && line->ends_with(u"]")) {
+            std::u16string_view name = std::u16string_view(*line).substr(1, line->size() - 2);
+            size_t cut = std::min(name.find(u'\\'), name.size());
+            std::optional<RegistryKey> root = RootKey(name.substr(0, cut));
+            current.reset();
+            if (root && !name.starts_with(u"-")) {
+                current = KeyPath{*root, NormalPath(name.substr(cut))};
+                registry.AddKey(*current);
+            }
+        } else if (current) {
+            if (auto value = ParseValueLine(*line, version5))
+                registry.keys[*current][value->first] = value->second;
+        }
+    }
+    return registry;
+}
+
+RegistryFile RegistryFile::Load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return Parse(bytes.str());
+}
+
+const RegistryValues* RegistryFile::Find(RegistryKey root, std::u16string_view subKey) const {
+    auto it = keys.find({root, NormalPath(subKey)});
+    return it == keys.end() ? nullptr : &it->second;
+}
+
+} // namespace platform::posix

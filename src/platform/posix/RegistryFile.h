@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Os.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace platform::posix {
+
+// A value as the 8-bit registry call gives it: strings in the ANSI code page with their
+// terminating zero, dwords as four little-endian bytes, binary data as it is.
+struct RegistryValue {
+    uint32_t type = 0;
+    std::string data;
+};
+using RegistryValues = std::map<std::u16string, RegistryValue>; // by lower-case name
+
+// The registry as a regedit export file gives it ("REGEDIT4" or "Windows Registry Editor
+// Version 5.00", UTF-16LE with its byte order mark or 8-bit). Key and value names are
+// case-insensitive; every parent of a listed key exists too.
+class RegistryFile {
+public:
+    static RegistryFile Parse(std::string_view fileBytes);
+    // An empty registry when the file is missing or not an export.
+    static RegistryFile Load(const std::string& path);
+
+    // The values of the key, or null when there is no such key.
+    const RegistryValues* Find(RegistryKey root, std::u16string_view subKey) const;
+
+private:
+    using KeyPath = std::pair<RegistryKey, std::u16string>; // lower case, no outer "\"
+    void AddKey(const KeyPath& path);
+    std::map<KeyPath, RegistryValues> keys;
+};
+
+} // namespace platform::posix
