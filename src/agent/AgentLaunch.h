@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/Context.h"
+
+namespace agent {
+
+// Stops every running agent and starts the current one afresh from its folder. A failing
+// step is shown to the user; a TeamViewer.exe that will not start is not.
+void LaunchAgent(app::Context& context);
+
+} // namespace agent

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "FakeOs.h"
+#include "app/Context.h"
+#include "text/RuntimeError.h"
+#include "text/Text.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace agent::test_support {
+
+// The scripted OS, plus what the agent code must never do or must survive: asking after
+// a process it only started, and a registry that fails outright for one key.
+class WatchedOs : public fixtures::FakeOs {
+public:
+    platform::ProcessHandle OpenProcess(uint32_t access, platform::ProcessId id) override {
+        opened.push_back(id);
+        return FakeOs::OpenProcess(access, id);
+    }
+    long RegOpenKeyEx(platform::RegistryKey root, std::u16string_view subKey, uint32_t access,
+                      platform::RegistryKey& key) override {
+        if (!failingKey.empty() && text::EqualsIgnoreCase(subKey, failingKey))
+            throw text::RuntimeError(70, "Permiso denegado");
+        return FakeOs::RegOpenKeyEx(root, subKey, access, key);
+    }
+    long RegQueryValueEx(platform::RegistryKey key, std::u16string_view valueName, uint32_t& type,
+                         std::string* data, uint32_t& size) override {
+        if (queryFails)
+            throw std::runtime_error("registry query failed");
+        return FakeOs::RegQueryValueEx(key, valueName, type, data, size);
+    }
+
+    std::vector<platform::ProcessId> opened;
+    std::u16string failingKey; // sub-key path without root and trailing backslash
+    bool queryFails = false;
+};
+
+inline constexpr uint32_t Hklm = 0x80000002;
+
+struct AgentTestContext {
+    WatchedOs os;
+    fixtures::FakeDialogs dialogs;
+    fixtures::FakeEventPump events;
+    app::SessionState session;
+    app::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
+
+    // Command lines of every program started, in order.
+    std::vector<std::u16string> StartedCommands() const {
+        std::vector<std::u16string> commands;
+        for (const auto& program : os.started)
+            commands.push_back(program.commandLine);
+        return commands;
+    }
+};
+
+} // namespace agent::test_support
