@@ -1,0 +1,59 @@
+#include "identity/ClientLibrary.h"
+
+#include "identity/DynamicLibrary.h"
+
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace identity {
+
+namespace {
+
+template <typename Function>
+void Resolve(const DynamicLibrary& library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(library.Symbol(name));
+    if (!function)
+        throw std::runtime_error(std::string("The database client library has no ") + name);
+}
+
+ClientLibrary ResolveFunctions(const DynamicLibrary& library) {
+    ClientLibrary client{};
+    Resolve(library, "isc_attach_database", client.attachDatabase);
+    Resolve(library, "isc_detach_database", client.detachDatabase);
+    Resolve(library, "isc_start_multiple", client.startMultiple);
+    Resolve(library, "isc_commit_transaction", client.commitTransaction);
+    Resolve(library, "isc_rollback_transaction", client.rollbackTransaction);
+    Resolve(library, "isc_dsql_allocate_statement", client.allocateStatement);
+    Resolve(library, "isc_dsql_prepare", client.prepareStatement);
+    Resolve(library, "isc_dsql_describe", client.describeStatement);
+    Resolve(library, "isc_dsql_execute", client.executeStatement);
+    Resolve(library, "isc_dsql_fetch", client.fetchRow);
+    Resolve(library, "isc_dsql_free_statement", client.freeStatement);
+    Resolve(library, "fb_interpret", client.interpret);
+    return client;
+}
+
+std::u16string LibraryToLoad(std::u16string_view path) {
+#if defined(_WIN32)
+    return std::u16string(path);
+#else
+    if (std::filesystem::exists(std::filesystem::path(path)))
+        return std::u16string(path);
+    return u"libfbclient.so.2";
+#endif
+}
+
+} // namespace
+
+const ClientLibrary& LoadClientLibrary(std::u16string_view path) {
+    static std::map<std::u16string, ClientLibrary> loaded;
+    std::u16string name = LibraryToLoad(path);
+    if (auto found = loaded.find(name); found != loaded.end())
+        return found->second;
+    DynamicLibrary library(name);
+    return loaded.emplace(name, ResolveFunctions(library)).first->second;
+}
+
+} // namespace identity

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "identity/FirebirdApi.h"
+
+#include <string_view>
+
+namespace identity {
+
+// The functions of a loaded Firebird client library.
+struct ClientLibrary {
+    firebird::AttachDatabase attachDatabase;
+    firebird::DetachDatabase detachDatabase;
+    firebird::StartMultiple startMultiple;
+    firebird::CommitTransaction commitTransaction;
+    firebird::RollbackTransaction rollbackTransaction;
+    firebird::AllocateStatement allocateStatement;
+    firebird::PrepareStatement prepareStatement;
+    firebird::DescribeStatement describeStatement;
+    firebird::ExecuteStatement executeStatement;
+    firebird::FetchRow fetchRow;
+    firebird::FreeStatement freeStatement;
+    firebird::Interpret interpret;
+};
+
+// The client library at the path, loaded once per process. On Linux an installation
+// without that file uses the system's client library instead. Raises std::runtime_error
+// when the library cannot be loaded or lacks one of the functions.
+const ClientLibrary& LoadClientLibrary(std::u16string_view path);
+
+} // namespace identity

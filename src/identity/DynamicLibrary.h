@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace identity {
+
+// A shared library loaded at run time (LoadLibrary on Windows, dlopen elsewhere). It stays
+// loaded for the rest of the process: database client libraries run their own threads
+// and are not safe to unload.
+class DynamicLibrary {
+public:
+    // Raises std::runtime_error with the system's message when the library cannot load.
+    explicit DynamicLibrary(std::u16string_view pathOrName);
+
+    // The named function, or null when the library has none.
+    void* Symbol(const char* name) const;
+
+private:
+    void* module;
+};
+
+} // namespace identity

@@ -1,0 +1,15 @@
+#include "identity/FieldValue.h"
+
+#include "text/RuntimeError.h"
+
+namespace identity {
+
+inline constexpr int32_t ErrorInvalidUseOfNull = 94;
+
+const std::u16string& FieldValue::Value() const {
+    if (isNull)
+        throw text::RuntimeError(ErrorInvalidUseOfNull, "Invalid use of Null");
+    return text;
+}
+
+} // namespace identity

@@ -1,0 +1,107 @@
+#pragma once
+
+// The few declarations of Firebird's classic client API that the program calls. They
+// are written here, not taken from ibase.h, so that building needs no Firebird package:
+// the client library is found and loaded only at run time.
+
+#include <cstdint>
+
+namespace identity::firebird {
+
+#if defined(_WIN32)
+#define ASR_FIREBIRD_CALL __stdcall
+#else
+#define ASR_FIREBIRD_CALL
+#endif
+
+#if defined(_LP64) || defined(__LP64__) || defined(_WIN64)
+using Handle = unsigned int;
+#else
+using Handle = void*;
+#endif
+
+using Status = intptr_t;
+inline constexpr int StatusLength = 20;
+using StatusVector = Status[StatusLength];
+
+struct SqlVariable {
+    int16_t sqltype;
+    int16_t sqlscale;
+    int16_t sqlsubtype;
+    int16_t sqllen;
+    char* sqldata;
+    int16_t* sqlind;
+    int16_t sqlname_length;
+    char sqlname[32];
+    int16_t relname_length;
+    char relname[32];
+    int16_t ownname_length;
+    char ownname[32];
+    int16_t aliasname_length;
+    char aliasname[32];
+};
+
+struct SqlDescriptorArea {
+    int16_t version;
+    char sqldaid[8];
+    int32_t sqldabc;
+    int16_t sqln;
+    int16_t sqld;
+    SqlVariable sqlvar[1];
+};
+
+// One database of a transaction start, as isc_start_multiple reads it.
+struct TransactionDatabase {
+    Handle* database;
+    int tpbLength;
+    const char* tpb;
+};
+
+inline constexpr int16_t SqlDescriptorVersion = 1;
+inline constexpr int16_t SqlText = 452;
+inline constexpr int16_t SqlVarying = 448;
+inline constexpr int16_t SqlShort = 500;
+inline constexpr int16_t SqlLong = 496;
+inline constexpr int16_t SqlFloat = 482;
+inline constexpr int16_t SqlDouble = 480;
+inline constexpr int16_t SqlInt64 = 580;
+inline constexpr int16_t SqlNullableFlag = 1;
+
+inline constexpr char DpbVersion1 = 1;
+inline constexpr char DpbUserName = 28;
+inline constexpr char DpbPassword = 29;
+inline constexpr char DpbLcCtype = 48;
+inline constexpr char DpbSqlDialect = 63;
+inline constexpr char DpbUtf8FileName = 77;
+
+inline constexpr char TpbVersion3 = 3;
+inline constexpr char TpbNoWait = 7;
+inline constexpr char TpbRead = 8;
+inline constexpr char TpbReadCommitted = 15;
+inline constexpr char TpbRecordVersion = 17;
+
+inline constexpr uint16_t DsqlDrop = 2;
+inline constexpr Status FetchEnd = 100;
+
+extern "C" {
+using AttachDatabase = Status(ASR_FIREBIRD_CALL*)(Status*, short, const char*, Handle*, short,
+                                                  const char*);
+using DetachDatabase = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
+using StartMultiple = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, short, void*);
+using CommitTransaction = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
+using RollbackTransaction = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
+using AllocateStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*);
+using PrepareStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, unsigned short,
+                                                    const char*, unsigned short,
+                                                    SqlDescriptorArea*);
+using DescribeStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short,
+                                                     SqlDescriptorArea*);
+using ExecuteStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, unsigned short,
+                                                    const SqlDescriptorArea*);
+using FetchRow = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short,
+                                            const SqlDescriptorArea*);
+using FreeStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short);
+using Interpret = int32_t(ASR_FIREBIRD_CALL*)(char*, unsigned int, const Status**);
+}
+
+} // namespace identity::firebird

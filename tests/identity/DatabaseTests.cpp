@@ -1,0 +1,159 @@
+#include "TestInstallation.h"
+#include "identity/ConnectionString.h"
+#include "identity/Database.h"
+#include "identity/DatabaseError.h"
+#include "identity/InstallationPaths.h"
+#include "text/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+namespace identity {
+namespace {
+
+using testing::TestInstallation;
+
+constexpr char16_t AttachmentCount[] =
+    u"SELECT COUNT(*) AS ATTACHMENTS FROM MON$ATTACHMENTS WHERE MON$SYSTEM_FLAG = 0";
+
+std::u16string FirstValue(app::Context& context, std::u16string_view sql) {
+    auto recordset = OpenRecordset(context, sql);
+    std::u16string value = recordset->Field(0).Value();
+    CloseAdoObject(recordset);
+    return value;
+}
+
+TEST(Database, OpensAtLocalhostWithoutIniAndReusesTheConnection) {
+    TestInstallation installation;
+    ASSERT_TRUE(installation.MakeShopDatabase()) << "is the Firebird server running?";
+    app::Context& context = installation.context;
+
+    std::u16string attachments = FirstValue(context, AttachmentCount);
+    auto connection = installation.session.DbConnection;
+    ASSERT_NE(connection, nullptr);
+    EXPECT_EQ(connection->ConnectionString(), BuildConnectionString(context, u"LOCALHOST"));
+    EXPECT_EQ(connection->State(), StateOpen);
+
+    EXPECT_EQ(FirstValue(context, AttachmentCount), attachments);
+    EXPECT_EQ(installation.session.DbConnection, connection);
+
+    CloseAdoObject(installation.session.DbConnection);
+    EXPECT_EQ(installation.session.DbConnection, nullptr);
+    EXPECT_EQ(connection->State(), StateClosed);
+}
+
+TEST(Database, ReadsTheServerFromTheIniFile) {
+    TestInstallation installation;
+    ASSERT_TRUE(installation.MakeShopDatabase());
+    installation.SetServer(u"127.0.0.1");
+    EXPECT_EQ(FirstValue(installation.context, u"SELECT NOMBRE FROM INFO"),
+              u"Ultramarinos Peñalver, S.A.");
+    EXPECT_EQ(installation.session.DbConnection->ConnectionString(),
+              BuildConnectionString(installation.context, u"127.0.0.1"));
+    CloseAdoObject(installation.session.DbConnection);
+
+    installation.SetServer(u"");
+    FirstValue(installation.context, u"SELECT NOMBRE FROM INFO");
+    EXPECT_EQ(installation.session.DbConnection->ConnectionString(),
+              BuildConnectionString(installation.context, u"LOCALHOST"));
+    CloseAdoObject(installation.session.DbConnection);
+}
+
+TEST(Database, KeepsTheUnopenedConnectionWhenOpeningFails) {
+    TestInstallation installation;
+    std::string path = installation.folder.string() + "/DATOS/EMP1/velmorn3.fdb";
+    try {
+        OpenRecordset(installation.context, u"SELECT 1 FROM RDB$DATABASE");
+        FAIL() << "a missing database opened";
+    } catch (const DatabaseError& failure) {
+        EXPECT_EQ(failure.Code(), 335544344);
+        EXPECT_EQ(std::string(failure.what()),
+                  "I/O error during \"open\" operation for file \"" + path +
+                      "\"\nError while trying to open file\nNo such file or directory");
+    }
+    ASSERT_NE(installation.session.DbConnection, nullptr);
+    EXPECT_EQ(installation.session.DbConnection->State(), StateClosed);
+    CloseAdoObject(installation.session.DbConnection);
+    EXPECT_EQ(installation.session.DbConnection, nullptr);
+}
+
+TEST(Database, ReportsTheClientsMessages) {
+    TestInstallation installation;
+    ASSERT_TRUE(installation.MakeShopDatabase());
+    auto failureOf = [](const std::u16string& connectionString) -> std::string {
+        try {
+            Connection connection;
+            connection.Open(connectionString);
+        } catch (const DatabaseError& failure) {
+            return std::to_string(failure.Code()) + " " + failure.what();
+        }
+        return "opened";
+    };
+    std::u16string database = u"database=localhost:" + DatabaseFilePath(installation.context);
+    std::u16string rest = u";NOWAIT=1;dialect=3;auto_commit=true;CHARSET=ISO8859_1;Client=none;";
+    EXPECT_EQ(failureOf(database + u";user=SYSDBA;password=wrong" + rest),
+              "335544472 Your user name and password are not defined. Ask your database "
+              "administrator to set up a Firebird login.");
+    EXPECT_EQ(failureOf(u"database=127.0.0.1/3051:/x.fdb;user=SYSDBA;password=tovalquin" + rest),
+              "335544721 Unable to complete network request to host \"127.0.0.1\".\nFailed to "
+              "establish a connection.");
+    EXPECT_EQ(failureOf(database + u";user=SYSDBA;password=tovalquin;CHARSET=KOI8R"),
+              "0 Unsupported connection character set KOI8R");
+
+    try {
+        OpenRecordset(installation.context, u"SELECT NOPE FROM INFO");
+        FAIL() << "a failing statement ran";
+    } catch (const DatabaseError& failure) {
+        EXPECT_EQ(std::string(failure.what()),
+                  "Dynamic SQL Error\nSQL error code = -206\nColumn unknown\nNOPE\nAt line 1, "
+                  "column 8");
+    }
+    CloseAdoObject(installation.session.DbConnection);
+}
+
+TEST(Database, ReadsColumnsByFirstMatchingNameWithNullsAndNumbers) {
+    TestInstallation installation;
+    ASSERT_TRUE(installation.MakeShopDatabase());
+    auto recordset = OpenRecordset(
+        installation.context,
+        u"SELECT 1 AS TWICE, 2 AS twice, CAST(NULL AS VARCHAR(5)) AS NOTHING, "
+        u"CAST(-12.5 AS NUMERIC(9,2)) AS PRICE, CAST(0.05 AS NUMERIC(18,3)) AS SMALL, "
+        u"CAST(2.5 AS DOUBLE PRECISION) AS HALF, CAST('AB' AS CHAR(4)) AS PADDED, "
+        u"CAST('2025-12-08 12:00:00' AS TIMESTAMP) AS STAMP, 'Peñalver' AS ACCENTS "
+        u"FROM RDB$DATABASE");
+    EXPECT_FALSE(recordset->EndOfFile());
+    EXPECT_EQ(recordset->Field(u"twice").Value(), u"1");
+    EXPECT_EQ(recordset->Field(1).Value(), u"2");
+    EXPECT_TRUE(recordset->Field(u"NOTHING").IsNull());
+    try {
+        recordset->Field(u"NOTHING").Value();
+        FAIL() << "a NULL gave a value";
+    } catch (const text::RuntimeError& failure) {
+        EXPECT_EQ(failure.Number(), 94);
+        EXPECT_EQ(std::string(failure.what()), "Invalid use of Null");
+    }
+    EXPECT_EQ(recordset->Field(u"PRICE").Value(), u"-12.50");
+    EXPECT_EQ(recordset->Field(u"SMALL").Value(), u"0.050");
+    EXPECT_EQ(recordset->Field(u"HALF").Value(), u"2.5");
+    EXPECT_EQ(recordset->Field(u"PADDED").Value(), u"AB  ");
+    EXPECT_EQ(recordset->Field(u"STAMP").Value(), u"08-DEC-2025 12:00:00.0000");
+    EXPECT_EQ(recordset->Field(u"ACCENTS").Value(), u"Peñalver");
+    try {
+        recordset->Field(u"MISSING");
+        FAIL() << "a missing column was found";
+    } catch (const text::RuntimeError& failure) {
+        EXPECT_EQ(failure.Number(), 3265);
+    }
+    recordset->MoveNext();
+    EXPECT_TRUE(recordset->EndOfFile());
+    CloseAdoObject(recordset);
+    EXPECT_EQ(recordset, nullptr);
+
+    auto empty = OpenRecordset(installation.context, u"SELECT ID FROM INFO WHERE ID = -1");
+    EXPECT_TRUE(empty->EndOfFile());
+    EXPECT_EQ(empty->State(), StateOpen);
+    CloseAdoObject(installation.session.DbConnection);
+    EXPECT_EQ(empty->State(), StateClosed) << "closing the connection closes its recordsets";
+}
+
+} // namespace
+} // namespace identity

@@ -1,0 +1,111 @@
+#include "FakeOs.h"
+#include "identity/ClientLibrary.h"
+#include "identity/ConnectionAttributes.h"
+#include "identity/ConnectionString.h"
+#include "identity/Database.h"
+#include "identity/DynamicLibrary.h"
+#include "identity/IniSettings.h"
+#include "identity/InstallationPaths.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace identity {
+namespace {
+
+struct WindowsInstallation {
+    fixtures::FakeOs os;
+    fixtures::FakeDialogs dialogs;
+    fixtures::FakeEventPump events;
+    app::SessionState session;
+    app::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', {}, {}}};
+};
+
+TEST(InstallationPaths, AreTheFixedWindowsPlaces) {
+    WindowsInstallation windows;
+    EXPECT_EQ(InstallDir(windows.context), u"C:\\Velmorn3");
+    EXPECT_EQ(IniFilePath(windows.context), u"C:\\Velmorn3\\Velmorn3.ini");
+    EXPECT_EQ(DatabaseFilePath(windows.context), u"C:\\Velmorn3\\DATOS\\EMP1\\velmorn3.fdb");
+
+    windows.context.config = {u"/opt/velmorn3", u'/', {}, {}};
+    EXPECT_EQ(IniFilePath(windows.context), u"/opt/velmorn3/Velmorn3.ini");
+    EXPECT_EQ(DatabaseFilePath(windows.context), u"/opt/velmorn3/DATOS/EMP1/velmorn3.fdb");
+}
+
+TEST(IniSettings, ReadsOneValueOrTheDefault) {
+    fixtures::FakeOs os;
+    os.SetIniValue(u"C:\\V.ini", u"INICIO", u"SERVIDOR", u"SRV01");
+    os.SetIniValue(u"C:\\V.ini", u"INICIO", u"VACIO", u"");
+    os.SetIniValue(u"C:\\V.ini", u"INICIO", u"LARGO", std::u16string(40000, u'x'));
+    EXPECT_EQ(ReadIniString(os, u"C:\\V.ini", u"INICIO", u"SERVIDOR", u"LOCALHOST"), u"SRV01");
+    EXPECT_EQ(ReadIniString(os, u"C:\\V.ini", u"INICIO", u"OTRA", u"LOCALHOST"), u"LOCALHOST");
+    EXPECT_EQ(ReadIniString(os, u"C:\\V.ini", u"INICIO", u"VACIO", u"LOCALHOST"), u"LOCALHOST");
+    EXPECT_EQ(ReadIniString(os, u"C:\\Otro.ini", u"INICIO", u"SERVIDOR"), u"");
+    EXPECT_EQ(ReadIniString(os, u"C:\\V.ini", u"INICIO", u"LARGO").size(), 31999u);
+}
+
+TEST(IniSettings, LooksUpTheNormalisedKeyFirst) {
+    fixtures::FakeOs os;
+    os.SetIniValue(u"V.ini", u"S", u"MI_CLAVE_LARGA", u"normalised");
+    os.SetIniValue(u"V.ini", u"S", u" OTRA CLAVE", u"as given");
+    EXPECT_EQ(ReadIniValue(os, u"V.ini", u"S", u"  MI CLAVE LARGA ", u"default"), u"normalised");
+    EXPECT_EQ(ReadIniValue(os, u"V.ini", u"S", u" OTRA CLAVE", u"default"), u"as given");
+    EXPECT_EQ(ReadIniValue(os, u"V.ini", u"S", u"NINGUNA", u"default"), u"default");
+    EXPECT_EQ(ReadIniValue(os, u"V.ini", u"S", u"NINGUNA"), u"");
+}
+
+TEST(ConnectionString, DescribesTheInstallationDatabase) {
+    WindowsInstallation windows;
+    EXPECT_EQ(BuildConnectionString(windows.context, u"LOCALHOST"),
+              u"Driver=Firebird/InterBase(r) driver;database=LOCALHOST:C:\\Velmorn3\\DATOS\\EMP1\\"
+              u"velmorn3.fdb;user=SYSDBA;password=tovalquin;NOWAIT=1;dialect=3;auto_commit=true;"
+              u"CHARSET=ISO8859_1;Client=C:\\Velmorn3\\Firebird\\Bin\\FbClient.dll;");
+
+    ConnectionAttributes attributes =
+        ParseConnectionString(BuildConnectionString(windows.context, u"SRV01"));
+    EXPECT_EQ(attributes.database, u"SRV01:C:\\Velmorn3\\DATOS\\EMP1\\velmorn3.fdb");
+    EXPECT_EQ(attributes.user, u"SYSDBA");
+    EXPECT_EQ(attributes.password, u"tovalquin");
+    EXPECT_TRUE(attributes.noWait);
+    EXPECT_EQ(attributes.dialect, 3);
+    EXPECT_TRUE(attributes.autoCommit);
+    EXPECT_EQ(attributes.characterSet, u"ISO8859_1");
+    EXPECT_EQ(attributes.client, u"C:\\Velmorn3\\Firebird\\Bin\\FbClient.dll");
+
+    ConnectionAttributes other = ParseConnectionString(u"DATABASE=h:/d.fdb;Password=a=b;nowait=0");
+    EXPECT_EQ(other.database, u"h:/d.fdb");
+    EXPECT_EQ(other.password, u"a=b");
+    EXPECT_FALSE(other.noWait);
+    EXPECT_FALSE(other.autoCommit);
+}
+
+TEST(CloseAdoObject, ClearsTheReferenceWhateverItHolds) {
+    std::shared_ptr<Connection> nothing;
+    CloseAdoObject(nothing);
+    EXPECT_EQ(nothing, nullptr);
+
+    WindowsInstallation windows;
+    windows.session.DbConnection = std::make_shared<Connection>();
+    CloseAdoObject(windows.session.DbConnection);
+    EXPECT_EQ(windows.session.DbConnection, nullptr);
+
+    auto neverOpened = std::make_shared<Recordset>();
+    CloseAdoObject(neverOpened);
+    EXPECT_EQ(neverOpened, nullptr);
+}
+
+TEST(ClientLibrary, ReportsWhyALibraryCannotLoad) {
+    try {
+        DynamicLibrary library(u"/nonexistent/FbClient.dll");
+        FAIL() << "a missing library loaded";
+    } catch (const std::runtime_error& failure) {
+        EXPECT_EQ(std::string(failure.what()),
+                  "/nonexistent/FbClient.dll: cannot open shared object file: No such file or "
+                  "directory");
+    }
+    EXPECT_NO_THROW(LoadClientLibrary(u"/nonexistent/FbClient.dll"))
+        << "an installation without its own client uses the system's";
+}
+
+} // namespace
+} // namespace identity
