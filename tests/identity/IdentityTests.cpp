@@ -99,12 +99,16 @@ TEST(ClientLibrary, ReportsWhyALibraryCannotLoad) {
         DynamicLibrary library(u"/nonexistent/FbClient.dll");
         FAIL() << "a missing library loaded";
     } catch (const std::runtime_error& failure) {
-        EXPECT_EQ(std::string(failure.what()),
-                  "/nonexistent/FbClient.dll: cannot open shared object file: No such file or "
-                  "directory");
+        // The system's own reason follows the library's name.
+        std::string reason = failure.what();
+        const std::string name = "/nonexistent/FbClient.dll: ";
+        EXPECT_EQ(reason.substr(0, name.size()), name);
+        EXPECT_GT(reason.size(), name.size());
     }
+#ifndef _WIN32
     EXPECT_NO_THROW(LoadClientLibrary(u"/nonexistent/FbClient.dll"))
         << "an installation without its own client uses the system's";
+#endif
 }
 
 } // namespace
