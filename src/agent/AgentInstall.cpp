@@ -34,13 +34,11 @@ void RemoveLegacyAgent(app::Context& context) {
         platform::RunHiddenAndWait(context.os, context.events, folder + u"\\uninstall.exe /S");
 }
 
-// The installer package and its settings are expected in the installation folder.
-std::u16string AgentInstallCommandLine(const app::Configuration& config) {
-    const std::u16string folder = config.installDir + config.pathSeparator;
-    return u"msiexec.exe /i  " + folder +
-           u"TeamViewer_Host.msi /qb CUSTOMCONFIGID=pq4rz8w SETTINGSFILE=" + folder +
-           u"TeamViewer_Settings.tvopt";
-}
+// One fixed text: the package and its settings are where the Velmorn installer puts them,
+// whatever folder the program itself is given.
+constexpr std::u16string_view AgentInstallCommandLine =
+    u"msiexec.exe /i  C:\\Velmorn3\\TeamViewer_Host.msi /qb CUSTOMCONFIGID=pq4rz8w "
+    u"SETTINGSFILE=C:\\Velmorn3\\TeamViewer_Settings.tvopt";
 
 } // namespace
 
@@ -55,7 +53,7 @@ void EnsureAgentInstalled(app::Context& context) {
     context.dialogs.MessageBox(NotInstalledTitle, NotInstalledText,
                                platform::MessageIcon::Critical);
     StopAgentAndRemoveLegacy(context);
-    platform::StartProgram(context.os, AgentInstallCommandLine(context.config),
+    platform::StartProgram(context.os, AgentInstallCommandLine,
                            platform::WindowStyle::Normal);
 }
 

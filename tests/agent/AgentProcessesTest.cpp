@@ -63,14 +63,12 @@ TEST_F(AgentProcessesTest, OldAgentIsStoppedUninstalledAndTheInstallerStarted) {
            "[HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\TeamViewer\\TeamViewer9]\r\n"
            "\"InstallationDirectory\"=\"" +
            legacy + "\"\r\n");
-    const std::string installDir = folder.path.string();
 
     EnsureAgentInstalled(context);
 
-    const std::string installer = "msiexec.exe [/i] [" + installDir +
-                                  "/TeamViewer_Host.msi] [/qb] [CUSTOMCONFIGID=pq4rz8w] "
-                                  "[SETTINGSFILE=" +
-                                  installDir + "/TeamViewer_Settings.tvopt]";
+    const std::string installer =
+        "msiexec.exe [/i] [C:\\Velmorn3\\TeamViewer_Host.msi] [/qb] [CUSTOMCONFIGID=pq4rz8w] "
+        "[SETTINGSFILE=C:\\Velmorn3\\TeamViewer_Settings.tvopt]";
     EXPECT_EQ(LogWith(installer), (std::vector<std::string>{
                                       "Net [Stop] [TeamViewer 9]",
                                       "Net [Stop] [TeamViewer9]",
