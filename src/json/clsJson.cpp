@@ -153,6 +153,32 @@ JsonValue clsJson::readValue() {
     }
 }
 
+// The member loop shared by objects and arrays: members up to the closing character, a
+// comma between them optional, the end of the text recorded as the missing bracket.
+template <typename ReadOne>
+void clsJson::readMembers(char16_t closing, std::u16string_view missingLine, ReadOne readOne) {
+    ++position;
+    const DepthScope scope(depth);
+    for (;;) {
+        skipFiller();
+        if (Current() == closing) {
+            ++position;
+            return;
+        }
+        if (Current() == u',') {
+            // A comma leads straight to the next member, whatever follows it.
+            ++position;
+            skipFiller();
+        } else if (AtEnd()) {
+            AddLine(missingLine, Last20());
+            return;
+        }
+        if (!readOne()) {
+            return;
+        }
+    }
+}
+
 std::shared_ptr<Dictionary> clsJson::readObject() {
     auto object = std::make_shared<Dictionary>();
     skipFiller();
@@ -160,26 +186,7 @@ std::shared_ptr<Dictionary> clsJson::readObject() {
         AddLine(u"Invalid Object at position ", PositionText(), u" : ", Rest());
         return object;
     }
-    ++position;
-    const DepthScope scope(depth);
-    for (;;) {
-        skipFiller();
-        if (Current() == u'}') {
-            ++position;
-            break;
-        }
-        if (Current() == u',') {
-            // A comma leads straight to the next key, whatever follows it.
-            ++position;
-            skipFiller();
-        } else if (AtEnd()) {
-            AddLine(u"Missing '}': ", Last20());
-            break;
-        }
-        if (!readMember(*object)) {
-            break;
-        }
-    }
+    readMembers(u'}', u"Missing '}': ", [&] { return readMember(*object); });
     return object;
 }
 
@@ -213,25 +220,7 @@ std::shared_ptr<Collection> clsJson::readArray() {
         AddLine(u"Invalid Array at position ", PositionText(), u" : ", Next20());
         return array;
     }
-    ++position;
-    const DepthScope scope(depth);
-    for (;;) {
-        skipFiller();
-        if (Current() == u']') {
-            ++position;
-            break;
-        }
-        if (Current() == u',') {
-            ++position;
-            skipFiller();
-        } else if (AtEnd()) {
-            AddLine(u"Missing ']': ", Last20());
-            break;
-        }
-        if (!readElement(*array)) {
-            break;
-        }
-    }
+    readMembers(u']', u"Missing ']': ", [&] { return readElement(*array); });
     return array;
 }
 

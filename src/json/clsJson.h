@@ -41,6 +41,8 @@ private:
     JsonValue readBoolean();
     JsonValue readNull();
 
+    template <typename ReadOne>
+    void readMembers(char16_t closing, std::u16string_view missingLine, ReadOne readOne);
     bool readMember(Dictionary& object);
     bool readElement(Collection& array);
 

@@ -1,5 +1,6 @@
 #include "platform/posix/Files.h"
 
+#include "platform/Wildcard.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 
@@ -24,27 +25,6 @@ bool IsWildcard(std::u16string_view path) {
 bool IsRegularFile(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool WildcardMatch(std::u16string_view pattern, std::u16string_view name) {
-    size_t p = 0, n = 0, star = std::u16string_view::npos, mark = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == u'*') {
-            star = p++;
-            mark = n;
-        } else if (star != std::u16string_view::npos) {
-            p = star + 1;
-            n = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == u'*')
-        ++p;
-    return p == pattern.size();
 }
 
 } // namespace
@@ -87,7 +67,7 @@ std::vector<std::u16string> ListMatchingFiles(std::u16string_view pattern) {
         return found;
     while (const dirent* entry = readdir(listing)) {
         std::u16string name = text::Utf8ToUtf16(entry->d_name);
-        if (name.starts_with(u".") || !WildcardMatch(namePattern, text::ToLower(name)))
+        if (name.starts_with(u".") || !MatchesWildcard(namePattern, text::ToLower(name)))
             continue;
         if (IsRegularFile(PathBytes(folder + name)))
             found.push_back(folder + name);
