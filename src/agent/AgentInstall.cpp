@@ -53,8 +53,7 @@ void EnsureAgentInstalled(app::Context& context) {
     context.dialogs.MessageBox(NotInstalledTitle, NotInstalledText,
                                platform::MessageIcon::Critical);
     StopAgentAndRemoveLegacy(context);
-    platform::StartProgram(context.os, AgentInstallCommandLine,
-                           platform::WindowStyle::Normal);
+    platform::StartProgram(context.os, AgentInstallCommandLine, platform::WindowStyle::Normal);
 }
 
 void StopAgentAndRemoveLegacy(app::Context& context) {

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <string>
-
 #include "app/SessionState.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Os.h"
 
+#include <string>
+
 namespace app {
 
 // Fixed configuration: production values come from the build, tests use their own.
 struct Configuration {
-    std::u16string installDir;  // without trailing separator
+    std::u16string installDir; // without trailing separator
     char16_t pathSeparator = u'\\';
     std::u16string serviceHost; // host of the support web service
     std::u16string webHost;     // host of the vendor's help pages

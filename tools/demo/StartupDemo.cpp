@@ -1,10 +1,6 @@
 // Runs the start-up steps that exist so far on the demonstration installation: the
 // agent check, the workstation profile, and the agent's ClientID, then prints what the
 // session knows. The windows come later; until then messages go to the terminal.
-#include <cstdio>
-#include <iostream>
-#include <string>
-
 #include "agent/AgentDiscovery.h"
 #include "agent/AgentInstall.h"
 #include "app/Context.h"
@@ -14,9 +10,15 @@
 #include "text/Encoding.h"
 #include "text/Text.h"
 
+#include <cstdio>
+#include <iostream>
+#include <string>
+
 namespace {
 
-std::string Utf8(std::u16string_view text) { return text::Utf16ToUtf8(text); }
+std::string Utf8(std::u16string_view text) {
+    return text::Utf16ToUtf8(text);
+}
 
 class TerminalDialogs : public platform::Dialogs {
 public:
@@ -52,9 +54,12 @@ int main() {
     TerminalDialogs dialogs;
     NoEvents events;
     app::SessionState session;
-    app::Context context{*os, dialogs, events, session,
-                         {identity::ProductionInstallDir(), identity::ProductionPathSeparator(),
-                          u"", u""}};
+    app::Context context{
+        *os,
+        dialogs,
+        events,
+        session,
+        {identity::ProductionInstallDir(), identity::ProductionPathSeparator(), u"", u""}};
 
     std::cout << "Installation: " << Utf8(identity::InstallDir(context)) << "\n";
     agent::EnsureAgentInstalled(context);
