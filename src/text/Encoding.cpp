@@ -168,6 +168,18 @@ std::string EncodeSingleByte(std::u16string_view text, FromChar fromChar) {
     return out;
 }
 
+template <typename ToChar> std::u16string DecodeSingleByte(std::string_view bytes, ToChar toChar) {
+    std::u16string out(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        out[i] = toChar(static_cast<unsigned char>(bytes[i]));
+    }
+    return out;
+}
+
+char16_t Latin1ToChar(unsigned char byte) {
+    return char16_t(byte);
+}
+
 } // namespace
 
 std::u16string Utf8ToUtf16(std::string_view bytes) {
@@ -204,11 +216,7 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 std::u16string Cp1252ToUtf16(std::string_view bytes) {
-    std::u16string out(bytes.size(), u'\0');
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        out[i] = Cp1252ToChar(static_cast<unsigned char>(bytes[i]));
-    }
-    return out;
+    return DecodeSingleByte(bytes, Cp1252ToChar);
 }
 
 std::string Utf16ToCp1252(std::u16string_view text) {
@@ -216,11 +224,7 @@ std::string Utf16ToCp1252(std::u16string_view text) {
 }
 
 std::u16string Latin1ToUtf16(std::string_view bytes) {
-    std::u16string out(bytes.size(), u'\0');
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        out[i] = char16_t(static_cast<unsigned char>(bytes[i]));
-    }
-    return out;
+    return DecodeSingleByte(bytes, Latin1ToChar);
 }
 
 std::string Utf16ToLatin1(std::u16string_view text) {
