@@ -1,3 +1,4 @@
+#include "KeysOf.h"
 #include "text/Text.h"
 
 #include "json/clsJson.h"
@@ -8,11 +9,8 @@ namespace {
 using json::clsJson;
 using json::JsonValue;
 
-using Keys = std::vector<std::u16string>;
-
-Keys KeysOf(const JsonValue& v) {
-    return v.AsDictionary() ? v.AsDictionary()->keys() : Keys{};
-}
+using json::testing::Keys;
+using json::testing::KeysOf;
 
 int32_t CountOf(const JsonValue& v) {
     return v.AsCollection() ? v.AsCollection()->Count() : -1;

@@ -1,5 +1,7 @@
 #include "json/clsJson.h"
 
+#include "KeysOf.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -7,11 +9,8 @@ namespace {
 using json::clsJson;
 using json::JsonValue;
 
-using Keys = std::vector<std::u16string>;
-
-Keys KeysOf(const JsonValue& v) {
-    return v.AsDictionary() ? v.AsDictionary()->keys() : Keys{};
-}
+using json::testing::Keys;
+using json::testing::KeysOf;
 
 TEST(ClsJson, TextsThatDoNotStartWithAContainerGiveNothing) {
     clsJson json;
