@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
     libxcb1-dev xvfb x11-utils locales procps wget
     firebird3.0-server firebird3.0-utils
-    g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64
+    g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 gcovr
 )
 
 missing=()
