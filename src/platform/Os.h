@@ -26,6 +26,7 @@ inline constexpr long RegistryFileNotFound = 2;
 inline constexpr long RegistryMoreData = 234;
 inline constexpr uint32_t CodePageAnsi = 0;
 inline constexpr uint32_t CodePageUtf8 = 65001;
+inline constexpr int32_t ColorGradientActiveCaption = 27;
 
 enum class WindowStyle : int { Hidden = 0, Normal = 1 };
 enum class DateFormat { ShortDate, LongTime, GeneralDate };
@@ -98,6 +99,10 @@ public:
     virtual double Now() = 0;
     virtual std::u16string FormatDate(double oleDate, DateFormat format) = 0;
     virtual std::optional<double> ParseDateTime(std::u16string_view text) = 0;
+
+    // A colour of the user's desktop scheme (0x00BBGGRR) by its system index
+    // (ColorGradientActiveCaption ...).
+    virtual uint32_t GetSysColor(int32_t index) = 0;
 };
 
 } // namespace platform

@@ -171,6 +171,11 @@ std::optional<double> PosixOs::ParseDateTime(std::u16string_view text) {
     return dates.Parse(text);
 }
 
+// Linux has no such scheme: the colours of Windows' default one.
+uint32_t PosixOs::GetSysColor(int32_t index) {
+    return index == ColorGradientActiveCaption ? 0xEAD1B9 : 0;
+}
+
 } // namespace platform::posix
 
 namespace platform {

@@ -59,6 +59,8 @@ public:
     std::u16string FormatDate(double oleDate, DateFormat format) override;
     std::optional<double> ParseDateTime(std::u16string_view text) override;
 
+    uint32_t GetSysColor(int32_t index) override;
+
 private:
     std::string registryFile;
     bool windows64;

@@ -49,6 +49,8 @@ public:
     double Now() override;
     std::u16string FormatDate(double oleDate, DateFormat format) override;
     std::optional<double> ParseDateTime(std::u16string_view text) override;
+
+    uint32_t GetSysColor(int32_t index) override;
 };
 
 } // namespace platform::win32

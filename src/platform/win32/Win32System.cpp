@@ -71,6 +71,10 @@ std::string Win32Os::WideCharToMultiByte(uint32_t codePage, std::u16string_view 
     return WideToMultiByte(codePage, text);
 }
 
+uint32_t Win32Os::GetSysColor(int32_t index) {
+    return ::GetSysColor(index);
+}
+
 std::u16string Win32Os::MultiByteToWideChar(uint32_t codePage, std::string_view bytes) {
     return MultiByteToWide(codePage, bytes);
 }
