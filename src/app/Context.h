@@ -24,6 +24,8 @@ struct Context {
     platform::EventPump& events;
     SessionState& session;
     Configuration config;
+    // The service requests share one response file: true while one waits for its tool.
+    bool serviceRequestRunning = false;
 };
 
 } // namespace app

@@ -71,12 +71,12 @@ int32_t JsonValue::AsInt32() const {
     RaiseTypeMismatch();
 }
 
-const JsonValue& JsonValue::operator[](std::u16string_view key) const {
+const JsonValue& JsonValue::operator[](std::u16string_view key) const& {
     const auto* d = std::get_if<std::shared_ptr<Dictionary>>(&value);
     return d && *d ? (*d)->Item(key) : Empty();
 }
 
-const JsonValue& JsonValue::operator[](int32_t index) const {
+const JsonValue& JsonValue::operator[](int32_t index) const& {
     const auto* c = std::get_if<std::shared_ptr<Collection>>(&value);
     if (!c || !*c || index < 1 || index > (*c)->Count()) {
         return Empty();

@@ -61,9 +61,13 @@ public:
     std::shared_ptr<Dictionary> AsDictionary() const noexcept;
     std::shared_ptr<Collection> AsCollection() const noexcept;
 
-    // Member of an object (exact key) or element of an array (1-based).
-    const JsonValue& operator[](std::u16string_view key) const;
-    const JsonValue& operator[](int32_t index) const;
+    // Member of an object (exact key) or element of an array (1-based). The result
+    // refers into this value's container, so a lookup on a temporary, whose container may
+    // go with it, does not compile: keep the parsed reply in a variable first.
+    const JsonValue& operator[](std::u16string_view key) const&;
+    const JsonValue& operator[](int32_t index) const&;
+    const JsonValue& operator[](std::u16string_view key) const&& = delete;
+    const JsonValue& operator[](int32_t index) const&& = delete;
 
     const Variant& Raw() const noexcept { return value; }
 

@@ -40,7 +40,8 @@ bool TerminateOwner(Os& os, WindowHandle window) {
     return terminated;
 }
 
-void WaitForExit(Os& os, EventPump& events, ProcessHandle process) {
+// The last exit code read: StillActive when the program outlived the polls.
+uint32_t WaitForExit(Os& os, EventPump& events, ProcessHandle process) {
     uint32_t lastExitCode = 0;
     int32_t polls = 0;
     do {
@@ -49,6 +50,15 @@ void WaitForExit(Os& os, EventPump& events, ProcessHandle process) {
         os.Sleep(PollIntervalMs);
         ++polls;
     } while (lastExitCode == StillActive && polls < PollLimit);
+    return lastExitCode;
+}
+
+void Stop(Os& os, ProcessId id) {
+    ProcessHandle process = os.OpenProcess(ProcessAllAccess, id);
+    if (process == 0)
+        return;
+    os.TerminateProcess(process, 1);
+    os.CloseHandle(process);
 }
 
 } // namespace
@@ -61,12 +71,14 @@ ProcessId StartProgram(Os& os, std::u16string_view commandLine, WindowStyle styl
     }
 }
 
-void RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine) {
+void RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine,
+                      AtPollLimit atLimit) {
     ProcessId id = StartProgram(os, commandLine, WindowStyle::Hidden);
     ProcessHandle process = 0;
     try {
         process = os.OpenProcess(ProcessQueryInformation, id);
-        WaitForExit(os, events, process);
+        if (WaitForExit(os, events, process) == StillActive && atLimit == AtPollLimit::Stop)
+            Stop(os, id);
     } catch (...) {
         // A failure inside a poll ends the wait; the program is left as it is.
     }

@@ -117,7 +117,8 @@ TEST(ClsJson, SkipsCommentsWhereverFillerIsSkipped) {
     EXPECT_EQ(v[u"b"][1].AsInt32(), 2);
     // A "/" inside a line comment ends it: b is the next token.
     EXPECT_EQ(KeysOf(json.parse(u"{// a/b:1}")), (Keys{u"b"}));
-    EXPECT_EQ(json.parse(u"{// a/b:1}")[u"b"].AsInt32(), 1);
+    const JsonValue afterComment = json.parse(u"{// a/b:1}");
+    EXPECT_EQ(afterComment[u"b"].AsInt32(), 1);
 }
 
 TEST(ClsJson, TextAfterTheTopLevelContainerIsNotLookedAt) {

@@ -1,0 +1,101 @@
+#include "service/IncidentFiling.h"
+
+#include "agent/AgentDiscovery.h"
+#include "service/ReplyValues.h"
+#include "service/RequestDocument.h"
+#include "service/RequestTemplates.h"
+#include "service/ServiceDates.h"
+#include "service/ServiceTransport.h"
+#include "text/Text.h"
+
+#include "json/clsJson.h"
+#include <algorithm>
+
+namespace service {
+
+namespace {
+
+constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
+
+std::u16string NewIncidentText(const app::SessionState& session) {
+    std::u16string text = u"Cliente:" + session.CustomerCode + u" " + session.CustomerName + u"\n";
+    text += u"Terminal: " + session.TerminalText;
+    if (session.UsesTouchScreen)
+        text += u" (pantalla táctil)";
+    text += u" Almacén: " + session.WarehouseText + u"\n";
+    if (!session.ContactName.empty())
+        text += u"Contacto: " + session.ContactName + u" ";
+    if (!session.ContactPhone.empty())
+        text += u"Teléfono: " + session.ContactPhone;
+    text += u"\n\n";
+    text += std::u16string(AgentMarker) + session.AgentClientId + u"\n";
+    text += u"Incidencia: " + session.ProblemText;
+    return text;
+}
+
+// The agent was not detected when the incident was filed: name the one running now.
+std::u16string WithAgentCompleted(app::Context& context, const std::u16string& observation) {
+    const std::u16string notDetected =
+        std::u16string(AgentMarker) + std::u16string(agent::NotFoundText);
+    if (observation.find(notDetected) == std::u16string::npos)
+        return observation;
+    const std::u16string clientId = context.session.AgentClientId.empty()
+                                        ? agent::GetAgentClientId(context)
+                                        : context.session.AgentClientId;
+    return text::ReplaceAll(observation, notDetected, std::u16string(AgentMarker) + clientId);
+}
+
+void AppendReconnectionNote(app::Context& context) {
+    app::SessionState& session = context.session;
+    std::u16string& text = session.IncidentText;
+    text += u"\n\nReconexión: " +
+            context.os.FormatDate(context.os.Now(), platform::DateFormat::GeneralDate) + u"\n";
+    if (!session.ContactName.empty())
+        text += u"   Contacto: " + session.ContactName + u" ";
+    if (!session.ContactPhone.empty())
+        text += u"   Teléfono: " + session.ContactPhone + u"\n";
+    if (!session.ProblemText.empty()) {
+        text = WithAgentCompleted(context, text);
+        text += u"   Problema: " + session.ProblemText;
+    }
+}
+
+std::u16string FilingDocument(const app::SessionState& session) {
+    return FillTemplate(SetDocTemplate,
+                        {{u"##FECHA##", IncidentDateText(session.OpenIncidentDate)},
+                         {u"##CODIGO##", EscapeDocumentString(session.CustomerCode)},
+                         {u"##OBS##", EscapeDocumentString(session.IncidentText)},
+                         {u"##IDMAESTRO##", text::FromInt(session.OpenIncidentId)},
+                         {u"##IDLINEA##", text::FromInt(session.OpenIncidentLineId)},
+                         {u"##IDOBS##", text::FromInt(session.OpenIncidentObservationId)}});
+}
+
+// The number of the filed incident: the one the service gives, or the open incident's.
+std::u16string IncidentNumberOf(std::u16string_view reply, const std::u16string& openNumber) {
+    if (reply.empty())
+        return {};
+    json::clsJson parser;
+    const json::JsonValue filed = parser.parse(reply);
+    if (WholeNumber(filed[u"ID"]).value_or(0) <= 0)
+        return {};
+    const json::JsonValue& change = filed[u"MODIFICACIONES"][1];
+    return HasKey(change, u"NUMERO") ? TextOf(change[u"NUMERO"]) : openNumber;
+}
+
+} // namespace
+
+std::u16string FileIncident(app::Context& context) {
+    app::SessionState& session = context.session;
+    if (session.OpenIncidentId >= 1) {
+        AppendReconnectionNote(context);
+    } else {
+        session.IncidentText = NewIncidentText(session);
+        session.OpenIncidentDate = context.os.Now();
+    }
+    std::erase(session.IncidentText, u'\r');
+    const std::u16string reply =
+        FetchServiceReply(context, ServiceUrl(context, FilingDocument(session)), true);
+    return IncidentNumberOf(reply, session.OpenIncidentNumber);
+}
+
+} // namespace service

@@ -1,0 +1,72 @@
+#include "service/ServiceTransport.h"
+
+#include "identity/InstallationPaths.h"
+#include "platform/FileHelpers.h"
+#include "platform/ProcessRunner.h"
+
+namespace service {
+
+namespace {
+
+std::u16string UnderWgetFolder(const app::Context& context, std::u16string_view name) {
+    const char16_t separator = context.config.pathSeparator;
+    return identity::InstallDir(context) + separator + u"Wget" + separator + std::u16string(name);
+}
+
+// A double quote would end the argument early, and a backslash right before the closing
+// quote would escape it.
+bool StaysOneArgument(std::u16string_view url) {
+    return url.find(u'"') == std::u16string_view::npos && !url.ends_with(u'\\');
+}
+
+std::u16string FetchCommandLine(const app::Context& context, std::u16string_view url) {
+    return FetchToolPath(context) + u" -O " + ResponseFilePath(context) + u" \"" +
+           std::u16string(url) + u"\"";
+}
+
+// Marks the one request of the program as running for as long as it lives.
+class RunningRequest {
+public:
+    explicit RunningRequest(app::Context& context) : context(context) {
+        context.serviceRequestRunning = true;
+    }
+    RunningRequest(const RunningRequest&) = delete;
+    RunningRequest& operator=(const RunningRequest&) = delete;
+    ~RunningRequest() { context.serviceRequestRunning = false; }
+
+private:
+    app::Context& context;
+};
+
+} // namespace
+
+std::u16string FetchToolPath(const app::Context& context) {
+    return UnderWgetFolder(context, u"Wget.exe");
+}
+
+std::u16string ResponseFilePath(const app::Context& context) {
+    return UnderWgetFolder(context, u"respuesta.json");
+}
+
+std::u16string FetchServiceReply(app::Context& context, std::u16string_view url, bool utf8Step) {
+    if (context.serviceRequestRunning || !StaysOneArgument(url))
+        return {};
+    const std::u16string commandLine =
+        FetchCommandLine(context, utf8Step ? platform::Utf8ByteText(context.os, url) : url);
+    if (commandLine.size() > CommandLineLimit)
+        return {};
+    // Without a fresh file, a request that gets no reply would read the previous reply.
+    const std::u16string responseFile = ResponseFilePath(context);
+    if (!platform::DeleteFiles(context.os, responseFile))
+        return {};
+    RunningRequest running(context);
+    platform::RunHiddenAndWait(context.os, context.events, commandLine,
+                               platform::AtPollLimit::Stop);
+    return platform::ReadWholeFile(context.os, responseFile);
+}
+
+bool ServiceRequestRunning(const app::Context& context) {
+    return context.serviceRequestRunning;
+}
+
+} // namespace service

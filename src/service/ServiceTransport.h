@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Context.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace service {
+
+// The longest command line that reaches the fetch tool whole: a Windows command line, or
+// one argument on Linux, without its terminating zero.
+#ifdef _WIN32
+inline constexpr size_t CommandLineLimit = 32767 - 1;
+#else
+inline constexpr size_t CommandLineLimit = 128 * 1024 - 1;
+#endif
+
+// The fetch tool and the one response file every request shares.
+std::u16string FetchToolPath(const app::Context& context);
+std::u16string ResponseFilePath(const app::Context& context);
+
+// Fetches the URL with the fetch tool into a fresh response file and gives its content:
+// the empty text when no reply arrived. With the UTF-8 step the tool receives the URL's
+// UTF-8 bytes. Refused (empty) while another request waits, for a URL that would not
+// reach the tool as one argument, for a command line beyond the limit and when the old
+// response file cannot be deleted. A tool still running after the last poll is stopped.
+std::u16string FetchServiceReply(app::Context& context, std::u16string_view url, bool utf8Step);
+
+// True while a fetch waits for its tool.
+bool ServiceRequestRunning(const app::Context& context);
+
+} // namespace service
