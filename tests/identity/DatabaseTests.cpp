@@ -44,14 +44,14 @@ TEST(Database, OpensAtLocalhostWithoutIniAndReusesTheConnection) {
 TEST(Database, ReadsTheServerFromTheIniFile) {
     TestInstallation installation;
     ASSERT_TRUE(installation.MakeShopDatabase());
-    installation.SetServer(u"127.0.0.1");
+    installation.SetServer("127.0.0.1");
     EXPECT_EQ(FirstValue(installation.context, u"SELECT NOMBRE FROM INFO"),
               u"Ultramarinos Peñalver, S.A.");
     EXPECT_EQ(installation.session.DbConnection->ConnectionString(),
               BuildConnectionString(installation.context, u"127.0.0.1"));
     CloseAdoObject(installation.session.DbConnection);
 
-    installation.SetServer(u"");
+    installation.SetServer("");
     FirstValue(installation.context, u"SELECT NOMBRE FROM INFO");
     EXPECT_EQ(installation.session.DbConnection->ConnectionString(),
               BuildConnectionString(installation.context, u"LOCALHOST"));

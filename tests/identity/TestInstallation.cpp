@@ -1,6 +1,7 @@
 #include "TestInstallation.h"
 
 #include "identity/InstallationPaths.h"
+#include "platform/SystemOs.h"
 #include "text/Encoding.h"
 
 #include <atomic>
@@ -31,11 +32,8 @@ void WriteFile(const std::filesystem::path& path, const std::string& content) {
 } // namespace
 
 TestInstallation::TestInstallation()
-    : folder(FreshFolder()), context{os,
-                                     dialogs,
-                                     events,
-                                     session,
-                                     {text::Utf8ToUtf16(folder.string()), u'/', {}, {}}} {}
+    : folder(FreshFolder()), os(platform::CreateSystemOs((folder / "registry.reg").string(), true)),
+      context{*os, dialogs, events, session, {text::Utf8ToUtf16(folder.string()), u'/', {}, {}}} {}
 
 TestInstallation::~TestInstallation() {
     std::error_code ignored;
@@ -51,8 +49,8 @@ bool TestInstallation::MakeShopDatabase(const std::string& extraSql) {
     return std::system(command.c_str()) == 0;
 }
 
-void TestInstallation::SetServer(std::u16string server) {
-    os.SetIniValue(IniFilePath(context), u"INICIO", u"SERVIDOR", std::move(server));
+void TestInstallation::SetServer(const std::string& server) {
+    WriteFile(text::Utf16ToUtf8(IniFilePath(context)), "[INICIO]\r\nSERVIDOR=" + server + "\r\n");
 }
 
 void TestInstallation::BreakClientLibrary() {

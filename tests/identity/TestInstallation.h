@@ -4,12 +4,13 @@
 #include "app/Context.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace identity::testing {
 
-// A Velmorn installation in a fresh folder that the Firebird server can write, with a
-// scripted OS (for the ini file) and scripted dialogs around it.
+// A Velmorn installation in a fresh folder that the Firebird server can write, on the real
+// system (its ini file is a real file), with scripted dialogs around it.
 class TestInstallation {
 public:
     TestInstallation();
@@ -20,12 +21,12 @@ public:
     // Builds the installation's database on the local server from the shop fixture, then
     // runs the extra SQL (UTF-8) on it. False when the database could not be built.
     [[nodiscard]] bool MakeShopDatabase(const std::string& extraSql = "");
-    void SetServer(std::u16string server);
+    void SetServer(const std::string& server);
     // Puts a file that is no library where the installation's client library belongs.
     void BreakClientLibrary();
 
     std::filesystem::path folder;
-    fixtures::FakeOs os;
+    std::unique_ptr<platform::Os> os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
     app::SessionState session;

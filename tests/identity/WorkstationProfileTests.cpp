@@ -1,6 +1,8 @@
 #include "TestInstallation.h"
 #include "identity/WorkstationProfile.h"
+#include "text/Text.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace identity {
@@ -12,166 +14,112 @@ const std::u16string CompanyPrompt =
     u"Nombre de Empresa|Introduzca el nombre de su empresa.|Empresa de demostración";
 
 struct Profile {
-    std::u16string code, name, terminal, warehouse;
-    int16_t touchScreen;
+    std::u16string code, name, terminal, warehouse, touchScreen;
     bool operator==(const Profile&) const = default;
 };
+
+const Profile Shop{u"4711", u"Ultramarinos Peñalver, S.A.", u"Terminal Nº 3 CAJA 1",
+                   u"Almacén CENTRAL -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID", u"-1"};
 
 Profile Loaded(TestInstallation& installation) {
     LoadWorkstationProfile(installation.context);
     const app::SessionState& session = installation.session;
+    EXPECT_EQ(session.DbConnection, nullptr) << "released once read";
     return {session.CustomerCode, session.CustomerName, session.TerminalText, session.WarehouseText,
-            session.UsesTouchScreen};
+            text::FromInt(session.UsesTouchScreen)};
 }
 
-Profile LoadedFromShop(const std::string& changes) {
-    TestInstallation installation;
-    EXPECT_TRUE(installation.MakeShopDatabase(changes)) << "is the Firebird server running?";
-    Profile profile = Loaded(installation);
-    EXPECT_TRUE(installation.dialogs.prompts.empty());
-    EXPECT_EQ(installation.session.DbConnection, nullptr);
-    return profile;
-}
-
-TEST(WorkstationProfile, ReadsTheShopWithItsAccentsIntact) {
-    EXPECT_EQ(
-        LoadedFromShop(""),
-        (Profile{u"4711", u"Ultramarinos Peñalver, S.A.", u"Terminal Nº 3 CAJA 1",
-                 u"Almacén CENTRAL -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID", -1}));
-    EXPECT_EQ(LoadedFromShop("UPDATE TERMINALES SET REPLICA = 1;").terminal,
-              u"Terminal replicado Nº 3 CAJA 1");
-    EXPECT_EQ(LoadedFromShop("UPDATE TERMINALES SET REPLICA = NULL;").terminal,
-              u"Terminal Nº 3 CAJA 1");
-    EXPECT_EQ(LoadedFromShop("UPDATE ALMACENES SET DESCRIPCION = 'Almacén Sur';").warehouse,
-              u"Almacén Almacén Sur -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID");
-}
-
-TEST(WorkstationProfile, UsesTheDemonstrationCodeWhenTheCodeReadsAsZero) {
-    for (const char* code : {"'0'", "''", "'ABC-9'", "' 0 '"}) {
-        Profile profile = LoadedFromShop(std::string("UPDATE INFO SET LIC = ") + code + ";");
-        EXPECT_EQ(profile.code, u"0000000000001") << code;
-        EXPECT_EQ(profile.name, u"Ultramarinos Peñalver, S.A.") << code;
-        EXPECT_EQ(profile.terminal, u"Terminal Nº 3 CAJA 1") << code;
-    }
-    EXPECT_EQ(LoadedFromShop("UPDATE INFO SET LIC = '0004711';").code, u"0004711");
-    EXPECT_EQ(LoadedFromShop("UPDATE INFO SET LIC = '12 AB';").code, u"12 AB");
-}
-
-TEST(WorkstationProfile, LeavesOutWarehousePartsOfOneCharacterOrNone) {
-    EXPECT_EQ(LoadedFromShop("UPDATE ALMACENES SET DIRECCION = '';"
-                             "UPDATE PROVINCIAS SET DESCRIPCION = 'M';")
-                  .warehouse,
-              u"Almacén CENTRAL - Localidad: MADRID");
-    EXPECT_EQ(LoadedFromShop("UPDATE ALMACENES SET DIRECCION = NULL;"
-                             "UPDATE LOCALIDADES SET DESCRIPCION = 'X';"
-                             "UPDATE PROVINCIAS SET DESCRIPCION = NULL;")
-                  .warehouse,
-              u"Almacén CENTRAL");
-    EXPECT_EQ(LoadedFromShop("UPDATE ALMACENES SET DIRECCION = 'C1';"
-                             "UPDATE LOCALIDADES SET DESCRIPCION = 'LO';"
-                             "UPDATE PROVINCIAS SET DESCRIPCION = 'PR';")
-                  .warehouse,
-              u"Almacén CENTRAL -> C1 - Localidad: LO - Provincia: PR");
-    EXPECT_EQ(LoadedFromShop("UPDATE ALMACENES SET DESCRIPCION = NULL;").warehouse,
-              u"Almacén  -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID");
-}
-
-TEST(WorkstationProfile, ReadsTheTouchScreenOptionOfThisTerminal) {
-    auto touchScreenWith = [](const std::string& value) {
-        return LoadedFromShop("UPDATE TPVOPCIONES SET VALOR = " + value + " WHERE IDTERMINAL = 3;")
-            .touchScreen;
+TEST(WorkstationProfile, ReadsTheShopFromItsDatabaseWithAccentsIntact) {
+    const struct {
+        std::string changes;
+        std::u16string Profile::*field;
+        std::u16string_view value;
+    } cases[] = {
+        {"UPDATE TERMINALES SET REPLICA = 1;", &Profile::terminal,
+         u"Terminal replicado Nº 3 CAJA 1"},
+        {"UPDATE TERMINALES SET REPLICA = NULL;", &Profile::terminal, u"Terminal Nº 3 CAJA 1"},
+        {"UPDATE ALMACENES SET DESCRIPCION = 'Almacén Sur';", &Profile::warehouse,
+         u"Almacén Almacén Sur -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID"},
+        {"UPDATE ALMACENES SET DESCRIPCION = NULL;", &Profile::warehouse,
+         u"Almacén  -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID"},
+        // Warehouse parts of one character or none are left out.
+        {"UPDATE ALMACENES SET DIRECCION = ''; UPDATE PROVINCIAS SET DESCRIPCION = 'M';",
+         &Profile::warehouse, u"Almacén CENTRAL - Localidad: MADRID"},
+        {"UPDATE ALMACENES SET DIRECCION = NULL; UPDATE LOCALIDADES SET DESCRIPCION = 'X';"
+         "UPDATE PROVINCIAS SET DESCRIPCION = NULL;",
+         &Profile::warehouse, u"Almacén CENTRAL"},
+        {"UPDATE ALMACENES SET DIRECCION = 'C1'; UPDATE LOCALIDADES SET DESCRIPCION = 'LO';"
+         "UPDATE PROVINCIAS SET DESCRIPCION = 'PR';",
+         &Profile::warehouse, u"Almacén CENTRAL -> C1 - Localidad: LO - Provincia: PR"},
+        // A code that reads as the number 0 is the demonstration company's.
+        {"UPDATE INFO SET LIC = '0';", &Profile::code, u"0000000000001"},
+        {"UPDATE INFO SET LIC = '';", &Profile::code, u"0000000000001"},
+        {"UPDATE INFO SET LIC = 'ABC-9';", &Profile::code, u"0000000000001"},
+        {"UPDATE INFO SET LIC = ' 0 ';", &Profile::code, u"0000000000001"},
+        {"UPDATE INFO SET LIC = '0004711';", &Profile::code, u"0004711"},
+        {"UPDATE INFO SET LIC = '12 AB';", &Profile::code, u"12 AB"},
+        // The touch-screen option of this terminal: anything but "NO".
+        {"UPDATE TPVOPCIONES SET VALOR = ' no ' WHERE IDTERMINAL = 3;", &Profile::touchScreen,
+         u"0"},
+        {"UPDATE TPVOPCIONES SET VALOR = '' WHERE IDTERMINAL = 3;", &Profile::touchScreen, u"-1"},
+        {"UPDATE TPVOPCIONES SET VALOR = 'NOPE' WHERE IDTERMINAL = 3;", &Profile::touchScreen,
+         u"-1"},
+        {"DELETE FROM TPVOPCIONES WHERE IDTERMINAL = 3;", &Profile::touchScreen, u"0"},
+        {"UPDATE INFO SET ID = 4;", &Profile::touchScreen, u"0"},
+        {"UPDATE INFO SET ID = 4;", &Profile::terminal, u"Terminal Nº 4 CAJA 2"},
+        // A NULL that cannot be converted keeps what was read before it.
+        {"UPDATE TPVOPCIONES SET VALOR = NULL WHERE IDTERMINAL = 3;", &Profile::touchScreen, u"0"},
     };
-    EXPECT_EQ(touchScreenWith("' no '"), 0);
-    EXPECT_EQ(touchScreenWith("'NO'"), 0);
-    EXPECT_EQ(touchScreenWith("'SI'"), -1);
-    EXPECT_EQ(touchScreenWith("''"), -1);
-    EXPECT_EQ(touchScreenWith("'NOPE'"), -1);
-    EXPECT_EQ(LoadedFromShop("DELETE FROM TPVOPCIONES WHERE IDTERMINAL = 3;").touchScreen, 0);
-    EXPECT_EQ(LoadedFromShop("UPDATE INFO SET ID = 4;"
-                             "UPDATE TPVOPCIONES SET VALOR = 'SI' WHERE IDTERMINAL = 3;")
-                  .touchScreen,
-              0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.changes);
+        TestInstallation installation;
+        ASSERT_TRUE(installation.MakeShopDatabase(c.changes)) << "is the Firebird server running?";
+        EXPECT_EQ(Loaded(installation).*c.field, c.value);
+        EXPECT_TRUE(installation.dialogs.prompts.empty());
+    }
+    TestInstallation shop, nullCode;
+    ASSERT_TRUE(shop.MakeShopDatabase());
+    EXPECT_EQ(Loaded(shop), Shop);
+    ASSERT_TRUE(nullCode.MakeShopDatabase("UPDATE INFO SET LIC = NULL;"));
+    EXPECT_EQ(Loaded(nullCode), (Profile{u"", Shop.name, u"", u"", u"0"}))
+        << "the name is kept; the NULL code ends the reading";
 }
 
-TEST(WorkstationProfile, KeepsWhatWasReadBeforeANullThatCannotBeConverted) {
-    EXPECT_EQ(LoadedFromShop("UPDATE INFO SET LIC = NULL;"),
-              (Profile{u"", u"Ultramarinos Peñalver, S.A.", u"", u"", 0}));
-    EXPECT_EQ(
-        LoadedFromShop("UPDATE TPVOPCIONES SET VALOR = NULL WHERE IDTERMINAL = 3;"),
-        (Profile{u"4711", u"Ultramarinos Peñalver, S.A.", u"Terminal Nº 3 CAJA 1",
-                 u"Almacén CENTRAL -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID", 0}));
-}
+TEST(WorkstationProfile, AsksForTheCompanyWhenTheDatabaseGivesNoNameOrCannotBeRead) {
+    const struct {
+        const char* situation;
+        std::function<bool(TestInstallation&)> arrange;
+        std::u16string_view warehouse, touchScreen; // what the database still gave
+    } cases[] = {
+        {"NULL name", [](auto& i) { return i.MakeShopDatabase("UPDATE INFO SET NOMBRE = NULL;"); },
+         u"", u"0"},
+        {"empty name", [](auto& i) { return i.MakeShopDatabase("UPDATE INFO SET NOMBRE = '';"); },
+         Shop.warehouse, u"-1"},
+        {"no INFO row", [](auto& i) { return i.MakeShopDatabase("DELETE FROM INFO;"); }, u"", u"0"},
+        {"missing database file", [](auto&) { return true; }, u"", u"0"},
+        {"no server listening",
+         [](auto& i) { return i.MakeShopDatabase() && (i.SetServer("127.0.0.1/3051"), true); }, u"",
+         u"0"},
+        {"SERVIDOR=SRV01",
+         [](auto& i) { return i.MakeShopDatabase() && (i.SetServer("SRV01"), true); }, u"", u"0"},
+        {"unusable client library",
+         [](auto& i) { return i.MakeShopDatabase() && (i.BreakClientLibrary(), true); }, u"", u"0"},
+        {"failing profile query",
+         [](auto& i) { return i.MakeShopDatabase("COMMIT; DROP TABLE INFO;"); }, u"", u"0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.situation);
+        TestInstallation installation;
+        ASSERT_TRUE(c.arrange(installation));
+        installation.dialogs.answers = {u"Bazar Toñi"};
+        EXPECT_EQ(Loaded(installation),
+                  (Profile{u"0000000000001", u"Bazar Toñi", u"", std::u16string(c.warehouse),
+                           std::u16string(c.touchScreen)}));
+        EXPECT_EQ(installation.dialogs.prompts, std::vector<std::u16string>{CompanyPrompt});
 
-// The company-name prompt, answered or cancelled, after the database gave no name.
-void ExpectDemonstrationCompany(TestInstallation& installation, const char* situation) {
-    installation.dialogs.answers = {u"Bazar Toñi"};
-    Profile answered = Loaded(installation);
-    EXPECT_EQ(installation.dialogs.prompts, std::vector<std::u16string>{CompanyPrompt})
-        << situation;
-    EXPECT_EQ(answered.code, u"0000000000001") << situation;
-    EXPECT_EQ(answered.name, u"Bazar Toñi") << situation;
-    EXPECT_EQ(answered.terminal, u"") << situation;
-    EXPECT_EQ(installation.session.DbConnection, nullptr) << situation;
-
-    installation.session = {};
-    Profile cancelled = Loaded(installation);
-    EXPECT_EQ(installation.dialogs.prompts.size(), 2u) << situation;
-    EXPECT_EQ(cancelled.code, u"0000000000001") << situation;
-    EXPECT_EQ(cancelled.name, u"") << situation;
-    EXPECT_EQ(installation.session.DbConnection, nullptr) << situation;
-}
-
-TEST(WorkstationProfile, AsksForTheCompanyWhenTheDatabaseGivesNoName) {
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase("UPDATE INFO SET NOMBRE = NULL;"));
-        ExpectDemonstrationCompany(installation, "NULL name");
-        EXPECT_EQ(installation.session.UsesTouchScreen, 0) << "touch-screen query not run";
-        EXPECT_EQ(installation.session.WarehouseText, u"");
-    }
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase("UPDATE INFO SET NOMBRE = '';"));
-        ExpectDemonstrationCompany(installation, "empty name");
-        EXPECT_EQ(installation.session.UsesTouchScreen, -1) << "touch-screen query still run";
-        EXPECT_EQ(installation.session.WarehouseText,
-                  u"Almacén CENTRAL -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID");
-    }
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase("DELETE FROM INFO;"));
-        ExpectDemonstrationCompany(installation, "no INFO row");
-        EXPECT_EQ(installation.session.WarehouseText, u"");
-    }
-}
-
-TEST(WorkstationProfile, AsksForTheCompanyWhenTheDatabaseCannotBeReached) {
-    {
-        TestInstallation installation;
-        ExpectDemonstrationCompany(installation, "missing database file");
-    }
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase());
-        installation.SetServer(u"127.0.0.1/3051");
-        ExpectDemonstrationCompany(installation, "no server listening");
-    }
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase());
-        installation.SetServer(u"SRV01");
-        ExpectDemonstrationCompany(installation, "SERVIDOR=SRV01");
-    }
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase());
-        installation.BreakClientLibrary();
-        ExpectDemonstrationCompany(installation, "unusable client library");
-    }
-    {
-        TestInstallation installation;
-        ASSERT_TRUE(installation.MakeShopDatabase("COMMIT; DROP TABLE INFO;"));
-        ExpectDemonstrationCompany(installation, "failing profile query");
+        installation.session = {};
+        EXPECT_EQ(Loaded(installation).name, u"") << "the prompt cancelled";
+        EXPECT_EQ(installation.session.CustomerCode, u"0000000000001");
     }
 }
 

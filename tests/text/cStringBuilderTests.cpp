@@ -6,98 +6,66 @@
 namespace text {
 namespace {
 
-struct Raised {
-    int32_t number = 0;
-    std::string description;
-};
+// What a caller can see of a builder: its text and its capacity in characters.
+using State = std::pair<std::u16string, int32_t>;
 
-Raised ErrorOf(const std::function<void()>& action) {
+State Of(const cStringBuilder& builder) {
+    EXPECT_EQ(builder.Length(), int32_t(builder.toString().size()));
+    return {builder.toString(), builder.Capacity()};
+}
+
+// The number and description of the error the action raised.
+std::pair<int32_t, std::string> ErrorOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const RuntimeError& e) {
         return {e.Number(), e.what()};
     }
-    ADD_FAILURE() << "nothing was raised";
-    return {};
+    return {0, "nothing raised"};
 }
 
-void ExpectOutOfRange(const std::function<void()>& action) {
-    const Raised raised = ErrorOf(action);
-    EXPECT_EQ(raised.number, 9);
-    EXPECT_EQ(raised.description, "Subscript out of range");
-}
+const std::pair<int32_t, std::string> OutOfRange{9, "Subscript out of range"};
 
-cStringBuilder BuilderWith(std::u16string_view content, int32_t chunk = 8192) {
+cStringBuilder BuilderWith(std::u16string_view content, int32_t chunk) {
     cStringBuilder builder;
     builder.ChunkSize(chunk);
     builder.Append(content);
     return builder;
 }
 
-TEST(cStringBuilder, NewBuilderIsEmptyAndUnallocated) {
-    cStringBuilder builder;
-    EXPECT_EQ(builder.Length(), 0);
-    EXPECT_EQ(builder.Capacity(), 0);
-    EXPECT_EQ(builder.ChunkSize(), 8192);
-    EXPECT_EQ(builder.toString(), u"");
-    builder.Append(u"");
-    EXPECT_EQ(builder.Capacity(), 0);
-}
-
 TEST(cStringBuilder, GrowsByWholeChunksFromTheOldCapacity) {
     cStringBuilder builder;
+    EXPECT_EQ(Of(builder), (State{u"", 0}));
+    EXPECT_EQ(builder.ChunkSize(), 8192);
+    builder.Append(u"");
+    EXPECT_EQ(Of(builder), (State{u"", 0})) << "nothing added, nothing allocated";
     builder.Append(u"abc");
-    EXPECT_EQ(builder.Length(), 3);
-    EXPECT_EQ(builder.Capacity(), 8192);
-    EXPECT_EQ(builder.toString(), u"abc");
-
+    EXPECT_EQ(Of(builder), (State{u"abc", 8192}));
     builder.Append(std::u16string(9000, u'x'));
-    EXPECT_EQ(builder.Length(), 9003);
     EXPECT_EQ(builder.Capacity(), 16384);
 
     cStringBuilder small = BuilderWith(u"0123456789", 4);
     EXPECT_EQ(small.Capacity(), 12);
     small.Append(u"ab");
-    EXPECT_EQ(small.Capacity(), 12);
-    small.Append(u"c");
-    EXPECT_EQ(small.Capacity(), 16);
-    EXPECT_EQ(small.toString(), u"0123456789abc");
+    EXPECT_EQ(Of(small), (State{u"0123456789ab", 12}));
+    small.Append(u'c');
+    EXPECT_EQ(Of(small), (State{u"0123456789abc", 16}));
+    small.AppendNL(u"d");
+    small.AppendByVal(u"e");
+    EXPECT_EQ(small.toString(), u"0123456789abcd\r\ne");
+
+    for (int32_t refused : {0, -1})
+        EXPECT_EQ(ErrorOf([&] { small.ChunkSize(refused); }),
+                  (std::pair<int32_t, std::string>{5, "Invalid procedure call or argument"}));
+    EXPECT_EQ(ErrorOf([&] { small.ChunkSize(1073741824); }).first, 6);
+    EXPECT_EQ(small.ChunkSize(), 4);
+    small.ChunkSize(1073741823);
+    EXPECT_EQ(small.ChunkSize(), 1073741823);
 }
 
-TEST(cStringBuilder, SingleCharactersGrowLikeTexts) {
-    cStringBuilder builder;
-    builder.ChunkSize(4);
-    for (char16_t c : std::u16string_view(u"hello")) {
-        builder.Append(c);
-    }
-    EXPECT_EQ(builder.toString(), u"hello");
-    EXPECT_EQ(builder.Capacity(), 8);
-}
-
-TEST(cStringBuilder, ChunkSizeBelowOneIsRefused) {
-    cStringBuilder builder = BuilderWith(u"abc", 4);
-    for (int32_t refused : {0, -1}) {
-        const Raised raised = ErrorOf([&] { builder.ChunkSize(refused); });
-        EXPECT_EQ(raised.number, 5);
-        EXPECT_EQ(raised.description, "Invalid procedure call or argument");
-    }
-    EXPECT_EQ(ErrorOf([&] { builder.ChunkSize(1073741824); }).number, 6);
-    EXPECT_EQ(builder.ChunkSize(), 4);
-    builder.ChunkSize(100);
-    EXPECT_EQ(builder.Capacity(), 4);
-    EXPECT_EQ(builder.toString(), u"abc");
-}
-
-TEST(cStringBuilder, AppendVariants) {
-    cStringBuilder builder;
-    builder.AppendNL(u"x");
-    EXPECT_EQ(builder.toString(), u"x\r\n");
-    EXPECT_EQ(builder.Length(), 3);
-    builder.AppendByVal(u"yz");
-    EXPECT_EQ(builder.toString(), u"x\r\nyz");
-}
-
-TEST(cStringBuilder, AppendOfItsOwnContentWhileGrowing) {
+// Content handed back to the builder while it grows must be read before its old storage
+// goes: this once read freed memory.
+TEST(cStringBuilder, TakesItsOwnContentWhileGrowing) {
     cStringBuilder builder = BuilderWith(u"abcd", 4);
     builder.Append(builder.View());
     EXPECT_EQ(builder.toString(), u"abcdabcd");
@@ -107,91 +75,57 @@ TEST(cStringBuilder, AppendOfItsOwnContentWhileGrowing) {
     EXPECT_EQ(builder.toString(), u"bcdabcd");
 }
 
-TEST(cStringBuilder, InsertPlacesTextBeforeTheOffset) {
-    cStringBuilder builder = BuilderWith(u"cd");
+TEST(cStringBuilder, InsertAndRemoveWithinTheContentOnly) {
+    cStringBuilder builder = BuilderWith(u"cd", 4);
     builder.Insert(0, u"ab");
-    EXPECT_EQ(builder.toString(), u"abcd");
     builder.Insert(builder.Length(), u"ef");
-    EXPECT_EQ(builder.toString(), u"abcdef");
     builder.InsertByVal(3, u"-");
-    EXPECT_EQ(builder.toString(), u"abc-def");
+    EXPECT_EQ(Of(builder), (State{u"abc-def", 8}));
+    for (int32_t outside : {8, -1})
+        EXPECT_EQ(ErrorOf([&] { builder.Insert(outside, u"x"); }), OutOfRange);
+    EXPECT_EQ(ErrorOf([&] { builder.InsertByVal(8, u"x"); }), OutOfRange);
 
-    cStringBuilder growing = BuilderWith(u"1234", 4);
-    growing.Insert(2, u"ab");
-    EXPECT_EQ(growing.toString(), u"12ab34");
-    EXPECT_EQ(growing.Capacity(), 8);
-}
-
-TEST(cStringBuilder, InsertOutsideTheContentChangesNothing) {
-    cStringBuilder builder = BuilderWith(u"abcd", 4);
-    ExpectOutOfRange([&] { builder.Insert(5, u"x"); });
-    ExpectOutOfRange([&] { builder.Insert(-1, u"x"); });
-    ExpectOutOfRange([&] { builder.InsertByVal(5, u"x"); });
-    EXPECT_EQ(builder.toString(), u"abcd");
-    EXPECT_EQ(builder.Capacity(), 4);
-}
-
-TEST(cStringBuilder, RemoveKeepsTheCapacity) {
-    cStringBuilder builder = BuilderWith(u"abcd");
-    builder.Remove(1, 2);
-    EXPECT_EQ(builder.toString(), u"ad");
-    EXPECT_EQ(builder.Capacity(), 8192);
-    builder.Remove(0, builder.Length());
-    EXPECT_EQ(builder.toString(), u"");
-    EXPECT_EQ(builder.Capacity(), 8192);
+    builder.Remove(3, 1);
+    EXPECT_EQ(Of(builder), (State{u"abcdef", 8})) << "removing keeps the capacity";
+    for (auto [index, length] :
+         {std::pair{4, 3}, {7, 0}, {-1, 1}, {1, -1}, {2147483647, 2147483647}})
+        EXPECT_EQ(ErrorOf([&] { builder.Remove(index, length); }), OutOfRange);
     builder.Remove(0, 0);
-    EXPECT_EQ(builder.Length(), 0);
+    builder.Remove(4, 2);
+    EXPECT_EQ(Of(builder), (State{u"abcd", 8}));
+    builder.Remove(0, builder.Length());
+    EXPECT_EQ(Of(builder), (State{u"", 8}));
 }
 
-TEST(cStringBuilder, RemoveOutsideTheContentChangesNothing) {
-    cStringBuilder builder = BuilderWith(u"abcd");
-    ExpectOutOfRange([&] { builder.Remove(2, 3); });
-    ExpectOutOfRange([&] { builder.Remove(5, 0); });
-    ExpectOutOfRange([&] { builder.Remove(-1, 1); });
-    ExpectOutOfRange([&] { builder.Remove(1, -1); });
-    ExpectOutOfRange([&] { builder.Remove(2147483647, 2147483647); });
-    EXPECT_EQ(builder.toString(), u"abcd");
-    EXPECT_EQ(builder.Capacity(), 8192);
-}
-
-TEST(cStringBuilder, ClearAndTheString) {
+TEST(cStringBuilder, ClearFreesAndTheStringReplacesTheContent) {
     cStringBuilder builder = BuilderWith(u"abc", 4);
     builder.Clear();
-    EXPECT_EQ(builder.Capacity(), 0);
-    EXPECT_EQ(builder.Length(), 0);
+    EXPECT_EQ(Of(builder), (State{u"", 0}));
     EXPECT_EQ(builder.ChunkSize(), 4);
-
     builder.TheString(u"0123456789");
-    EXPECT_EQ(builder.Capacity(), 12);
+    EXPECT_EQ(Of(builder), (State{u"0123456789", 12}));
     builder.TheString(u"ab");
-    EXPECT_EQ(builder.toString(), u"ab");
-    EXPECT_EQ(builder.Capacity(), 12);
     builder.Append(u"c");
-    EXPECT_EQ(builder.toString(), u"abc");
+    EXPECT_EQ(Of(builder), (State{u"abc", 12}));
     builder.TheString(u"");
-    EXPECT_EQ(builder.Capacity(), 0);
-    EXPECT_EQ(builder.toString(), u"");
+    EXPECT_EQ(Of(builder), (State{u"", 0}));
 }
 
 TEST(cStringBuilder, FindOnlyWithinTheContent) {
-    cStringBuilder builder = BuilderWith(u"abcdABCD");
-    EXPECT_EQ(builder.Find(u"cd"), 3);
-    EXPECT_EQ(builder.Find(u"CD"), 7);
-    EXPECT_EQ(builder.Find(u"cd", 4), 0);
-    EXPECT_EQ(builder.Find(u"CD", 1, 1), 3);
-    EXPECT_EQ(builder.Find(u"cd", 4, 1), 7);
-    EXPECT_EQ(builder.Find(u"a", 0), 1);
-    EXPECT_EQ(builder.Find(u"a", -5), 1);
-    EXPECT_EQ(builder.Find(u"D"), 8);
-    EXPECT_EQ(builder.Find(u"x"), 0);
-    EXPECT_EQ(ErrorOf([&] { builder.Find(u"a", 1, 2); }).number, 5);
+    cStringBuilder builder = BuilderWith(u"abcdABCD", 8192);
+    const struct {
+        std::u16string_view text;
+        int32_t start, compare, position;
+    } finds[] = {{u"cd", 1, 0, 3}, {u"CD", 1, 0, 7}, {u"cd", 4, 0, 0}, {u"CD", 1, 1, 3},
+                 {u"cd", 4, 1, 7}, {u"a", 0, 0, 1},  {u"a", -5, 0, 1}, {u"D", 1, 0, 8},
+                 {u"x", 1, 0, 0},  {u"D", 8, 0, 8},  {u"D", 9, 0, 0}};
+    for (const auto& f : finds)
+        EXPECT_EQ(builder.Find(f.text, f.start, f.compare), f.position) << f.start;
+    EXPECT_EQ(ErrorOf([&] { builder.Find(u"a", 1, 2); }).first, 5);
 
-    // What Remove leaves behind in the spare room is not content.
     builder.Remove(2, 6);
-    EXPECT_EQ(builder.toString(), u"ab");
-    EXPECT_EQ(builder.Find(u"cd"), 0);
-    EXPECT_EQ(builder.Find(u"bc"), 0);
-    EXPECT_EQ(builder.Find(u" "), 0);
+    for (std::u16string_view leftover : {u"cd", u"bc", u" "})
+        EXPECT_EQ(builder.Find(leftover), 0) << "what Remove leaves in the spare room";
     EXPECT_EQ(builder.Find(u"b"), 2);
 }
 
@@ -200,31 +134,30 @@ TEST(cStringBuilder, HeapMinimizeLeavesAtMostOneChunkOfSpareRoom) {
     builder.Remove(3, 17);
     EXPECT_EQ(builder.Capacity(), 20);
     builder.HeapMinimize();
-    EXPECT_EQ(builder.Capacity(), 4);
-    EXPECT_EQ(builder.toString(), u"xxx");
+    EXPECT_EQ(Of(builder), (State{u"xxx", 4}));
     builder.HeapMinimize();
-    EXPECT_EQ(builder.Capacity(), 4);
     builder.Append(u"yz");
-    EXPECT_EQ(builder.toString(), u"xxxyz");
-    EXPECT_EQ(builder.Capacity(), 8);
+    EXPECT_EQ(Of(builder), (State{u"xxxyz", 8}));
 
-    cStringBuilder full = BuilderWith(u"abc");
+    cStringBuilder exact = BuilderWith(std::u16string(8, u'x'), 4);
+    exact.Remove(4, 4);
+    exact.HeapMinimize();
+    EXPECT_EQ(exact.Capacity(), 8) << "one chunk of spare room stays";
+    cStringBuilder full = BuilderWith(u"abc", 8192);
     full.HeapMinimize();
     EXPECT_EQ(full.Capacity(), 8192);
 }
 
 TEST(cStringBuilder, GrowthBeyondTheByteCountKeepsTheBuilder) {
-    cStringBuilder builder = BuilderWith(u"abc");
+    cStringBuilder builder = BuilderWith(u"abc", 8192);
     builder.ChunkSize(1073741823);
-    const Raised raised = ErrorOf([&] { builder.Append(std::u16string(8190, u'x')); });
-    EXPECT_EQ(raised.number, 7);
-    EXPECT_EQ(raised.description, "Out of memory");
-    EXPECT_EQ(builder.toString(), u"abc");
-    EXPECT_EQ(builder.Capacity(), 8192);
-    EXPECT_EQ(ErrorOf([&] { builder.Insert(0, std::u16string(8190, u'x')); }).number, 7);
+    EXPECT_EQ(ErrorOf([&] { builder.Append(std::u16string(8190, u'x')); }),
+              (std::pair<int32_t, std::string>{7, "Out of memory"}));
+    EXPECT_EQ(Of(builder), (State{u"abc", 8192}));
+    EXPECT_EQ(ErrorOf([&] { builder.Insert(0, std::u16string(8190, u'x')); }).first, 7);
     builder.Append(std::u16string(8189, u'x'));
     EXPECT_EQ(builder.Length(), 8192);
-    EXPECT_EQ(ErrorOf([&] { builder.Append(u'y'); }).number, 7);
+    EXPECT_EQ(ErrorOf([&] { builder.Append(u'y'); }).first, 7);
     EXPECT_EQ(builder.Length(), 8192);
 }
 

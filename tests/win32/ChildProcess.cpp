@@ -61,11 +61,4 @@ uint32_t ChildProcess::ExitCode() const {
     return code;
 }
 
-uint32_t RunToEnd(std::u16string_view commandLine) {
-    ChildProcess child(commandLine);
-    if (!child.WaitForExit())
-        return STILL_ACTIVE;
-    return child.ExitCode();
-}
-
 } // namespace win32test

@@ -29,7 +29,4 @@ private:
     void* process = nullptr;
 };
 
-// Runs a command line to its end (reg.exe, for one) and gives its exit code.
-uint32_t RunToEnd(std::u16string_view commandLine);
-
 } // namespace win32test

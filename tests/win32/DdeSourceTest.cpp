@@ -15,7 +15,7 @@ TEST(DdeSource, HandsEveryExecuteCommandToTheHandlerAndAcceptsNone) {
     DdeSource source(u"FrmMain",
                      [&](std::u16string_view command) { received.emplace_back(command); });
     ASSERT_TRUE(source.IsRegistered());
-    EXPECT_EQ(source.ServiceName(), u"asr_win32_dde_test");
+    EXPECT_EQ(source.ServiceName(), u"asr_win32_backend_test");
 
     ChildProcess client(HelperPath(u"DdeClient.exe") + u" " + source.ServiceName() +
                         u" FrmMain Cerrar cerrar \"Abrir ficha\"");

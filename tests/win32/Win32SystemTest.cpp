@@ -1,65 +1,54 @@
-#include "platform/win32/Win32Os.h"
+// What only the Win32 backend answers: Windows' own formats, access rights and file locks.
+#include "RealSystem.h"
+#include "platform/ProcessRunner.h"
+#include "platform/win32/WindowsApi.h"
 
-#include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
-using platform::DateFormat;
-using platform::win32::Win32Os;
-
-TEST(Win32System, ConvertsBetweenTextAndTheCodePages) {
-    Win32Os os;
-    EXPECT_EQ(os.WideCharToMultiByte(platform::CodePageAnsi, u"Almacén ñ"), "Almac\xE9n \xF1");
-    EXPECT_EQ(os.MultiByteToWideChar(platform::CodePageAnsi, "Almac\xE9n \xF1"), u"Almacén ñ");
-    EXPECT_EQ(os.MultiByteToWideChar(platform::CodePageAnsi, "\xC3\xA9"), u"Ã©");
-    EXPECT_EQ(os.WideCharToMultiByte(platform::CodePageUtf8, u"Almacén €"),
-              "Almac\xC3\xA9n \xE2\x82\xAC");
-    EXPECT_EQ(os.MultiByteToWideChar(platform::CodePageUtf8, "Almac\xC3\xA9n"), u"Almacén");
-    EXPECT_EQ(os.WideCharToMultiByte(platform::CodePageUtf8, u""), "");
-}
-
-TEST(Win32System, KnowsItsOwnFolderAndThatWindowsIs64Bit) {
-    Win32Os os;
-    EXPECT_TRUE(os.FileExists(os.ProgramFolder() + u"\\ArgvRecorder.exe"));
-    EXPECT_TRUE(os.IsWow64Process());
-    os.Wow64EnableFsRedirection(false);
-    os.Wow64EnableFsRedirection(true);
-}
-
-TEST(Win32System, TheShellOpensAProgramWithItsParameters) {
-    Win32Os os;
-    os.DeleteFile(u"C:\\shell-record.txt");
-    os.ShellExecute(u"open", os.ProgramFolder() + u"\\ArgvRecorder.exe",
-                    u"C:\\shell-record.txt uno dos", u"C:\\", platform::WindowStyle::Normal);
-    std::string recorded;
-    for (int attempt = 0; attempt < 200 && recorded.empty(); ++attempt, os.Sleep(50)) {
-        std::ostringstream bytes;
-        bytes << std::ifstream("C:\\shell-record.txt", std::ios::binary).rdbuf();
-        recorded = bytes.str();
-    }
-    EXPECT_TRUE(recorded.ends_with(" C:\\shell-record.txt uno dos")) << recorded;
-}
+using namespace platform;
 
 TEST(Win32System, DatesGoThroughTheUsersFormatsAndBack) {
-    Win32Os os;
-    const double now = os.Now();
-    EXPECT_GT(now, 45658.0); // after 1 January 2025
-
+    fixtures::RealSystem system;
+    Os& os = system.os();
+    EXPECT_GT(os.Now(), 45658.0);                                       // after 1 January 2025
     const double moment = 46000.0 + (13 * 3600 + 5 * 60 + 9) / 86400.0; // 8/12/2025 13:05:09
-    EXPECT_EQ(os.ParseDateTime(os.FormatDate(moment, DateFormat::GeneralDate)), moment);
-    EXPECT_EQ(os.ParseDateTime(os.FormatDate(moment, DateFormat::ShortDate)), 46000.0);
-    EXPECT_EQ(os.ParseDateTime(os.FormatDate(46000.0, DateFormat::GeneralDate)), 46000.0);
-    EXPECT_EQ(os.FormatDate(46000.0, DateFormat::GeneralDate),
-              os.FormatDate(46000.0, DateFormat::ShortDate));
-    EXPECT_EQ(os.FormatDate(moment, DateFormat::GeneralDate),
-              os.FormatDate(moment, DateFormat::ShortDate) + u" " +
-                  os.FormatDate(moment, DateFormat::LongTime));
-    EXPECT_NE(os.FormatDate(moment, DateFormat::LongTime).find(u"05"), std::u16string::npos);
-    EXPECT_NE(os.FormatDate(moment, DateFormat::ShortDate).find(u"2025"), std::u16string::npos);
+    const std::u16string date = os.FormatDate(moment, DateFormat::ShortDate);
+    const std::u16string time = os.FormatDate(moment, DateFormat::LongTime);
+    EXPECT_EQ(os.FormatDate(moment, DateFormat::GeneralDate), date + u" " + time);
+    EXPECT_EQ(os.FormatDate(46000.0, DateFormat::GeneralDate), date) << "midnight shows no time";
+    EXPECT_NE(time.find(u"05"), std::u16string::npos);
+    EXPECT_NE(date.find(u"2025"), std::u16string::npos);
+    EXPECT_EQ(os.ParseDateTime(date + u" " + time), moment);
+    EXPECT_EQ(os.ParseDateTime(date), 46000.0);
     EXPECT_EQ(os.ParseDateTime(u"no es una fecha"), std::nullopt);
+}
+
+TEST(Win32System, ShellRightsAndLocksAreWindowsOwn) {
+    fixtures::RealSystem system;
+    Os& os = system.os();
+    EXPECT_TRUE(os.IsWow64Process());
+    os.ShellExecute(u"open", system.RecorderProgram(), u"uno dos", u"C:\\", WindowStyle::Normal);
+    for (int tries = 0; tries < 200 && system.Logged().empty(); ++tries)
+        os.Sleep(50);
+    EXPECT_EQ(system.Logged(), std::vector<std::string>{"[uno] [dos]"});
+
+    const ProcessId id = StartProgram(os, system.Recorder(0, 60000), WindowStyle::Hidden);
+    const ProcessHandle waiting = os.OpenProcess(ProcessQueryInformation, id);
+    EXPECT_FALSE(os.TerminateProcess(waiting, 5)) << "0x400 gives no right to terminate";
+    const ProcessHandle all = os.OpenProcess(ProcessAllAccess, id);
+    EXPECT_TRUE(os.TerminateProcess(all, 5));
+    os.CloseHandle(all);
+    os.CloseHandle(waiting);
+
+    system.Write("locked.txt", "x");
+    HANDLE locked =
+        CreateFileW(reinterpret_cast<const wchar_t*>(system.Path("locked.txt").c_str()),
+                    GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(os.ReadFileBytes(system.Path("locked.txt")), std::nullopt);
+    CloseHandle(locked);
 }
 
 } // namespace
