@@ -57,6 +57,8 @@ protected:
 };
 
 TEST_F(Registry, EveryValueTypeReadsAsTextFromAVersion5Export) {
+    EXPECT_EQ(Read(u"Number", u"HKCU\\Software\\AsistenciaRemota\\Nowhere"), u"")
+        << "no registry yet";
     system.ImportRegistry(Utf16LeWithMark(Version5File));
     const struct {
         std::u16string_view value, text;
@@ -86,6 +88,7 @@ TEST_F(Registry, EveryValueTypeReadsAsTextFromAVersion5Export) {
     EXPECT_EQ(os.RegQueryValueEx(key, u"Text", type, &data, size), platform::RegistryMoreData);
     EXPECT_EQ(size, 20u);
     os.RegCloseKey(key);
+    EXPECT_EQ(os.RegQueryValueEx(key, u"Text", type, nullptr, size), 6) << "a closed key";
 
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
@@ -102,6 +105,18 @@ TEST_F(Registry, ARegedit4ExportIsReadInTheAnsiCodePage) {
     EXPECT_EQ(Read(u"Version"), u"15.0 Almacén");
     EXPECT_EQ(Read(u"Expand"), u"AB");
     EXPECT_EQ(Read(u"Text"), u"") << "the earlier import is gone";
+}
+
+TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
+    system.ImportRegistry("REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
+                          "\"Good\"=\"yes\"\r\n\"Bad\"=hex:4z\r\n\"Worse\"=unknown:1\r\n");
+    EXPECT_EQ(Read(u"Good"), u"yes");
+    EXPECT_EQ(Read(u"Bad"), u"");
+    EXPECT_EQ(Read(u"Worse"), u"");
+    system.ImportRegistry("[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
+                          "\"Foreign\"=\"x\"\r\n");
+    EXPECT_EQ(Read(u"Foreign"), u"") << "a file without the export header is not read";
 }
 
 } // namespace

@@ -62,6 +62,7 @@ TEST_F(SystemProcesses, ProgramsReportTheirExitCodesAndCanBeTerminated) {
     EXPECT_TRUE(os.TerminateProcess(handle, 7));
     EXPECT_EQ(WaitForExitCode(handle), 7u);
     os.CloseHandle(handle);
+    EXPECT_FALSE(os.TerminateProcess(handle, 1)) << "a closed handle";
     EXPECT_EQ(os.OpenProcess(ProcessQueryInformation, 0), 0u);
 }
 
