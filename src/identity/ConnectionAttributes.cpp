@@ -1,15 +1,37 @@
 #include "identity/ConnectionAttributes.h"
 
 #include "text/Number.h"
+#include "text/RuntimeError.h"
 #include "text/Text.h"
+
+#include <limits>
 
 namespace identity {
 
 namespace {
 
+// The leading number of a value; one beyond what a double holds counts as none, so that
+// no attribute can make the reading fail.
+double NumberOf(std::u16string_view value) {
+    try {
+        return text::Val(value);
+    } catch (const text::RuntimeError&) {
+        return 0;
+    }
+}
+
 bool IsTrue(std::u16string_view value) {
     return text::EqualsIgnoreCase(value, u"true") || text::EqualsIgnoreCase(value, u"yes") ||
-           text::Val(value) != 0;
+           NumberOf(value) != 0;
+}
+
+// A dialect outside the 16-bit range is no dialect (0), which the server refuses.
+int16_t DialectOf(std::u16string_view value) {
+    const double number = NumberOf(value);
+    return number >= std::numeric_limits<int16_t>::min() &&
+                   number <= std::numeric_limits<int16_t>::max()
+               ? int16_t(number)
+               : 0;
 }
 
 void Apply(ConnectionAttributes& attributes, std::u16string_view name, std::u16string_view value) {
@@ -25,7 +47,7 @@ void Apply(ConnectionAttributes& attributes, std::u16string_view name, std::u16s
     else if (is(u"NOWAIT"))
         attributes.noWait = IsTrue(value);
     else if (is(u"dialect"))
-        attributes.dialect = static_cast<int16_t>(text::Val(value));
+        attributes.dialect = DialectOf(value);
     else if (is(u"auto_commit"))
         attributes.autoCommit = IsTrue(value);
     else if (is(u"CHARSET"))

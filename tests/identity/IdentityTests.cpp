@@ -61,6 +61,13 @@ TEST(ConnectionString, DescribesTheInstallationDatabase) {
     EXPECT_EQ(other.password, u"a=b");
     EXPECT_FALSE(other.noWait);
     EXPECT_FALSE(other.autoCommit);
+
+    // Found by fuzzing: numbers beyond their type once raised, or cast out of range.
+    ConnectionAttributes odd = ParseConnectionString(u"dialect=99999;NOWAIT=1D999;auto_commit=7");
+    EXPECT_EQ(odd.dialect, 0);
+    EXPECT_FALSE(odd.noWait);
+    EXPECT_TRUE(odd.autoCommit);
+    EXPECT_EQ(ParseConnectionString(u"dialect=-32768").dialect, -32768);
 }
 
 TEST(CloseAdoObject, ClearsTheReferenceWhateverItHolds) {
