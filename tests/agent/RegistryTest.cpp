@@ -110,10 +110,14 @@ TEST_F(Registry, ARegedit4ExportIsReadInTheAnsiCodePage) {
 TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
     system.ImportRegistry("REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
                           "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
-                          "\"Good\"=\"yes\"\r\n\"Bad\"=hex:4z\r\n\"Worse\"=unknown:1\r\n");
+                          "\"Good\"=\"yes\"\r\n\"Bad\"=hex:4z\r\n\"Worse\"=unknown:1\r\n"
+                          "\"Long\"=dword:123456789\r\n");
     EXPECT_EQ(Read(u"Good"), u"yes");
     EXPECT_EQ(Read(u"Bad"), u"");
     EXPECT_EQ(Read(u"Worse"), u"");
+    EXPECT_EQ(Read(u"Long"), u"") << "a dword has at most eight digits";
+    system.ImportRegistry("");
+    EXPECT_EQ(Read(u"Nothing"), u"");
     system.ImportRegistry("[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
                           "\"Foreign\"=\"x\"\r\n");
     EXPECT_EQ(Read(u"Foreign"), u"") << "a file without the export header is not read";

@@ -7,7 +7,8 @@
 
 namespace {
 
-const std::string Velmorn3Ini = "; Velmorn\r\n"
+const std::string Velmorn3Ini = "SERVIDOR=before any section\r\n"
+                                "; Velmorn\r\n"
                                 "[General]\r\n"
                                 "SERVIDOR=wrong section\r\n"
                                 "[ inicio ]\r\n"

@@ -49,10 +49,10 @@ const ParseCase ParseCases[] = {
     {u"{a\\b:1}", u"{a\\b:1}", u""},
     {u"{\"it's\":1,\"x\":2}", u"{its:1,x:2}:~}", u"Missing '}': {\"it's\":1,\"x\":2}\r\n"},
     // Escapes; four positions follow \u whatever they hold.
-    {u"[\"\\\"\\\\\\/\\'\\b\\f\\n\\r\\t\\u00e9\\u00C9\\uFFFF\\u8000\\q\", '\\u12G4xy', 'a\"b',"
+    {u"[\"\\\"\\\\\\/\\'\\b\\f\\n\\r\\t\\u00e9\\u00AA\\uFFFF\\u8000\\q\", '\\u12G4xy', 'a\"b',"
      u" \"\\u41zzB\", \"tab\tand\nline\"]",
      u"[\"\"\\/"
-     u"'\b\f\n\r\t\u00e9\u00c9\uffff\u8000q\",\"\x12xy\",\"a\"b\",\"AB\",\"tab\tand\nline\"]",
+     u"'\b\f\n\r\t\u00e9\u00aa\uffff\u8000q\",\"\x12xy\",\"a\"b\",\"AB\",\"tab\tand\nline\"]",
      u""},
     // Comments wherever blanks are skipped; a "/" ends a line comment.
     {u"/* head */{ // line\r\n 'a' /* k */ : /**/ 1 /* x*/ ,\n'b'://c\n[2 /*y*/]}", u"{a:1,b:[2]}",

@@ -44,6 +44,8 @@ TEST_F(SystemFiles, DeleteFilesRemovesAFileOrEveryOrdinaryFileMatchingAStar) {
     EXPECT_FALSE(DeleteFiles(os, system.Path("locked.log"))) << "a read-only file stays";
     EXPECT_TRUE(system.Exists("locked.log"));
     EXPECT_TRUE(DeleteFiles(os, system.Path("sub.log"))) << "a folder is no file";
+    for (const char* refused : {"locked.log", "sub.log", "missing.txt"})
+        EXPECT_FALSE(os.DeleteFile(system.Path(refused))) << refused;
     EXPECT_TRUE(system.Exists("sub.log"));
 }
 

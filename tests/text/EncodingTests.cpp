@@ -14,8 +14,9 @@ std::string AllBytes() {
 }
 
 TEST(Encoding, Utf8RoundTripsEveryLength) {
-    const std::u16string text = u"a\u00F1\u20AC\U0001F600";
-    const std::string bytes = "a\xC3\xB1\xE2\x82\xAC\xF0\x9F\x98\x80";
+    const std::u16string text = u"a\u007F\u0080\u00F1\u07FF\u0800\u20AC\U0001F600\U000F0000";
+    const std::string bytes = "a\x7F\xC2\x80\xC3\xB1\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC"
+                              "\xF0\x9F\x98\x80\xF3\xB0\x80\x80";
     EXPECT_EQ(Utf16ToUtf8(text), bytes);
     EXPECT_EQ(Utf8ToUtf16(bytes), text);
     EXPECT_TRUE(IsValidUtf8(bytes));
