@@ -38,6 +38,18 @@ void CollectStops(const Node& parent, Colour systemColour, int depth,
     }
 }
 
+// The same colours with stops from exactly 0 to 1, what painters' gradients accept.
+std::vector<GradientStop> OnUnitSpan(const std::vector<GradientStop>& sorted) {
+    std::vector<GradientStop> stops{{0, ColourAtOffset(sorted, 0)}};
+    for (const GradientStop& stop : sorted) {
+        if (stop.offset > 0 && stop.offset < 1) {
+            stops.push_back(stop);
+        }
+    }
+    stops.push_back({1, ColourAtOffset(sorted, 1)});
+    return stops;
+}
+
 std::optional<Brush> GradientBrush(const Node& node, Colour systemColour) {
     Brush brush;
     if (const auto* start = node.Find(u"StartPoint")) {
@@ -54,6 +66,9 @@ std::optional<Brush> GradientBrush(const Node& node, Colour systemColour) {
         brush.stops.begin(), brush.stops.end(),
         [](const GradientStop& a, const GradientStop& b) { return a.offset < b.offset; });
     brush.solid = {brush.stops.front().colour, 255};
+    if (brush.stops.size() >= 2) {
+        brush.stops = OnUnitSpan(brush.stops);
+    }
     return brush;
 }
 
@@ -109,8 +124,7 @@ MarkupColour SolidColourOf(const Brush& brush) {
     if (brush.stops.size() < 2) {
         return brush.solid;
     }
-    const GradientRect gradient{{0, 0, 1, 1}, {0, 0}, {1, 0}, brush.stops};
-    return {GradientColourAt(gradient, {0.5, 0}), 255};
+    return {ColourAtOffset(brush.stops, 0.5), 255};
 }
 
 } // namespace ui::markup

@@ -15,7 +15,7 @@ struct Brush {
     MarkupColour solid;
     Point start{0, 0};
     Point end{1, 1};
-    std::vector<GradientStop> stops; // sorted by offset
+    std::vector<GradientStop> stops; // sorted, from offset 0 to 1 when two or more
 };
 
 // The brush of a property such as Background: the attribute (a colour) or the property

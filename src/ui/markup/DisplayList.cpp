@@ -31,22 +31,24 @@ double AxisFraction(const GradientRect& gradient, Point point) {
 
 } // namespace
 
-Colour GradientColourAt(const GradientRect& gradient, Point point) {
-    const auto& stops = gradient.stops;
+Colour ColourAtOffset(const std::vector<GradientStop>& stops, double offset) {
     if (stops.empty()) {
         return 0;
     }
-    const double t = AxisFraction(gradient, point);
-    if (!(t > stops.front().offset)) {
+    if (!(offset > stops.front().offset)) {
         return stops.front().colour;
     }
     for (size_t i = 1; i < stops.size(); ++i) {
-        if (t < stops[i].offset) {
+        if (offset < stops[i].offset) {
             const double span = stops[i].offset - stops[i - 1].offset;
-            return Mix(stops[i - 1].colour, stops[i].colour, (t - stops[i - 1].offset) / span);
+            return Mix(stops[i - 1].colour, stops[i].colour, (offset - stops[i - 1].offset) / span);
         }
     }
     return stops.back().colour;
+}
+
+Colour GradientColourAt(const GradientRect& gradient, Point point) {
+    return ColourAtOffset(gradient.stops, AxisFraction(gradient, point));
 }
 
 } // namespace ui::markup

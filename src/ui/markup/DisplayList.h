@@ -22,11 +22,15 @@ struct Rect {
     double y = 0;
     double width = 0;
     double height = 0;
+
+    bool operator==(const Rect&) const = default;
 };
 
 struct Point {
     double x = 0;
     double y = 0;
+
+    bool operator==(const Point&) const = default;
 };
 
 struct Thickness {
@@ -34,6 +38,8 @@ struct Thickness {
     double top = 0;
     double right = 0;
     double bottom = 0;
+
+    bool operator==(const Thickness&) const = default;
 };
 
 struct Font {
@@ -47,21 +53,27 @@ struct Font {
 struct FilledRect {
     Rect rect;
     Colour colour = 0;
+
+    bool operator==(const FilledRect&) const = default;
 };
 
 struct GradientStop {
     double offset = 0; // along the start-to-end axis, 0 at start, 1 at end
     Colour colour = 0;
+
+    bool operator==(const GradientStop&) const = default;
 };
 
 // A linear gradient filling rect. start and end are fractions of rect (0,0 its top-left
-// corner, 1,1 its bottom-right). Before the first stop and after the last the end colours
-// continue. stops are sorted by offset, at least two.
+// corner, 1,1 its bottom-right); beyond them the end colours continue. stops are sorted by
+// offset, at least two, the first at offset 0 and the last at 1.
 struct GradientRect {
     Rect rect;
     Point start;
     Point end;
     std::vector<GradientStop> stops;
+
+    bool operator==(const GradientRect&) const = default;
 };
 
 // A frame whose outer edge is rect; each side is a band of its thickness inside rect.
@@ -69,6 +81,8 @@ struct BorderRect {
     Rect rect;
     Thickness thickness;
     Colour colour = 0;
+
+    bool operator==(const BorderRect&) const = default;
 };
 
 // One piece of text in one font and colour on one line. Draw it with its left end at x and
@@ -83,6 +97,8 @@ struct TextRun {
     std::u16string text;
     Font font;
     Colour colour = 0;
+
+    bool operator==(const TextRun&) const = default;
 };
 
 using DisplayItem = std::variant<FilledRect, GradientRect, BorderRect, TextRun>;
@@ -94,6 +110,8 @@ struct DisplayList {
     double contentHeight = 0;
 };
 
+// The colour of sorted stops at an offset, mixed linearly between the stops around it.
+Colour ColourAtOffset(const std::vector<GradientStop>& stops, double offset);
 // The gradient's colour at a device point, for painters without gradient support (GDI
 // paints thin bands): the point is projected on the start-to-end axis.
 Colour GradientColourAt(const GradientRect& gradient, Point point);

@@ -3,8 +3,8 @@
 #include "ui/markup/MarkupLayout.h"
 #include "ui/markup/MarkupParser.h"
 
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Every UTF-16 unit 8 px wide and every line 16 px high (ascent 12), whatever the font.
@@ -14,6 +14,12 @@ struct FixedMeasurer : ui::markup::TextMeasurer {
     }
     ui::markup::FontMetrics Metrics(const ui::markup::Font&) override { return {12, 4, 16}; }
 };
+
+inline ui::markup::DisplayList LayOut(std::u16string_view markup, double width, double height,
+                                      const ui::markup::Theme& theme = {}) {
+    FixedMeasurer measurer;
+    return ui::markup::Layout(ui::markup::Parse(markup), width, height, measurer, theme);
+}
 
 template <typename Item> std::vector<Item> ItemsOf(const ui::markup::DisplayList& list) {
     std::vector<Item> found;
@@ -25,21 +31,15 @@ template <typename Item> std::vector<Item> ItemsOf(const ui::markup::DisplayList
     return found;
 }
 
-// The text shown on each line, top to bottom.
+// The text shown on each line, top to bottom (runs come line by line).
 inline std::vector<std::u16string> LinesOf(const ui::markup::DisplayList& list) {
-    std::map<double, std::u16string> lines;
+    std::vector<std::u16string> lines;
+    double top = -1;
     for (const auto& run : ItemsOf<ui::markup::TextRun>(list)) {
-        lines[run.top] += run.text;
+        if (std::exchange(top, run.top) != run.top) {
+            lines.emplace_back();
+        }
+        lines.back() += run.text;
     }
-    std::vector<std::u16string> texts;
-    for (auto& [top, text] : lines) {
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-inline ui::markup::DisplayList LayOut(std::u16string_view markup, double width, double height,
-                                      const ui::markup::Theme& theme = {}) {
-    FixedMeasurer measurer;
-    return ui::markup::Layout(ui::markup::Parse(markup), width, height, measurer, theme);
+    return lines;
 }
