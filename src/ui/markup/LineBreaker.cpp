@@ -58,20 +58,18 @@ public:
         for (const Token& token : tokens) {
             switch (token.kind) {
             case Token::Kind::Break:
-                FinishLine(false);
+                FinishLine();
                 break;
             case Token::Kind::Blanks:
-                // A wrapped line starts with its first word.
-                if (!(wrap && wrapped && current.segments.empty())) {
-                    AddPending(token);
-                }
+                // Kept only if a word follows on the same line.
+                AddPending(token);
                 break;
             case Token::Kind::Word:
                 PlaceWord(token);
                 break;
             }
         }
-        FinishLine(false);
+        FinishLine();
         return std::move(lines);
     }
 
@@ -84,7 +82,7 @@ private:
             width += widths.back();
         }
         if (wrap && !current.segments.empty() && x + pendingWidth + width > maxWidth) {
-            FinishLine(true);
+            FinishLine();
         }
         if (wrap && x + pendingWidth + width > maxWidth) {
             PlaceBrokenWord(word);
@@ -113,7 +111,7 @@ private:
                     rest.remove_prefix(length);
                 }
                 if (!rest.empty()) {
-                    FinishLine(true);
+                    FinishLine();
                 }
             }
         }
@@ -153,14 +151,13 @@ private:
         x += width;
     }
 
-    void FinishLine(bool wrapping) {
+    void FinishLine() {
         current.width = x;
         Measure(current);
         lines.push_back(std::move(current));
         current = {};
         ClearPending();
         x = 0;
-        wrapped = wrapping;
     }
 
     void Measure(TextLine& line) {
@@ -190,7 +187,6 @@ private:
     std::vector<std::pair<Fragment, double>> pending; // blanks waiting for the next word
     double pendingWidth = 0;
     double x = 0;
-    bool wrapped = false;
 };
 
 } // namespace
