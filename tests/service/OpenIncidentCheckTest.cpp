@@ -2,6 +2,7 @@
 
 #include "ServiceTestContext.h"
 
+#include "json/clsJson.h"
 #include <gtest/gtest.h>
 
 namespace service {
@@ -22,48 +23,43 @@ std::string Document(const std::string& line) {
     return "{\"ID\":41,\"LINEAS\":[" + line + "]}";
 }
 
-const std::string Observed = "Cliente:1 TeamViewer ID = 123456789 Incidencia: x";
-const std::string FirstLine =
-    "{\"ID\":7,\"OBSERVACION\":{\"ID\":9,\"OBSERVACION\":\"" + Observed + "\"}}";
+std::string Observed(const std::string& text = "Cliente:1 TeamViewer ID = 123456789\\nx") {
+    return Document("{\"ID\":7,\"OBSERVACION\":{\"ID\":9,\"OBSERVACION\":\"" + text + "\"}}");
+}
 
 struct CheckCase {
     const char* name;
-    double now;
     std::string listing, document;
     int32_t lineId = 7, observationId = 9; // -1, -1: not reused
-    std::string observation = Observed;
+    double now = At(12, 0);
     uint32_t currentAgent = CurrentAgent;
 };
 
 TEST(OpenIncidentCheck, KeepsOnlyARecentIncidentOfThisAgent) {
-    const std::string line = "{\"ID\":7,\"OBSERVACION\":{\"ID\":9,\"OBSERVACION\":\"";
+    const std::string recent = Listing("2025-12-09 10:01:00");
     const CheckCase cases[] = {
-        {"five clock hours", At(15, 59), Listing("2025-12-09 10:01:00"), Document(FirstLine)},
-        {"six boundaries", At(16, 0), Listing("2025-12-09 10:59:00"), Document(FirstLine), -1, -1},
-        {"future", At(12, 0), Listing("2025-12-10 09:00:00"), Document(FirstLine)},
-        {"day first", At(15, 59), Listing("09/12/2025 10:01:00"), Document(FirstLine)},
-        {"no date", At(12, 0), Listing("2025-13-09 10:01:00"), Document(FirstLine), -1, -1},
-        {"size 0", At(12, 0), Listing("2025-12-09 10:01:00", 0), Document(FirstLine), -1, -1},
-        {"no reply", At(12, 0), "", Document(FirstLine), -1, -1},
-        {"no json", At(12, 0), "<html>", Document(FirstLine), -1, -1},
-        {"ten digits", At(12, 0), Listing("2025-12-09 10:01:00"),
-         Document(line + "TeamViewer ID = 1234567890\"}}"), 7, 9, "TeamViewer ID = 1234567890",
-         1234567890},
-        {"other agent", At(12, 0), Listing("2025-12-09 10:01:00"),
-         Document(line + "TeamViewer ID = 98765432\"}}"), -1, -1},
-        {"not detected", At(12, 0), Listing("2025-12-09 10:01:00"),
-         Document(line + "TeamViewer ID = Imposible de detectar\"}}"), 7, 9,
-         "TeamViewer ID = Imposible de detectar"},
-        {"no marker", At(12, 0), Listing("2025-12-09 10:01:00"),
-         Document(line + "0123456789012345123456789\"}}"), -1, -1},
-        {"no document", At(12, 0), Listing("2025-12-09 10:01:00"), "", -1, -1},
-        {"no lines", At(12, 0), Listing("2025-12-09 10:01:00"), Document(""), -1, -1},
-        {"no observation", At(12, 0), Listing("2025-12-09 10:01:00"), Document("{\"ID\":7}"), -1,
-         -1},
-        {"no line id", At(12, 0), Listing("2025-12-09 10:01:00"),
-         Document("{\"OBSERVACION\":{\"ID\":9,\"OBSERVACION\":\"" + Observed + "\"}}"), -1, 9},
-        {"no observation id", At(12, 0), Listing("2025-12-09 10:01:00"),
-         Document("{\"ID\":7,\"OBSERVACION\":{\"OBSERVACION\":\"" + Observed + "\"}}"), 7, -1},
+        {"five clock hours", Listing("2025-12-09 10:01:00"), Observed(), 7, 9, At(15, 59)},
+        {"six boundaries", Listing("2025-12-09 10:59:00"), Observed(), -1, -1, At(16, 0)},
+        {"future", Listing("2025-12-10 09:00:00"), Observed()},
+        {"day first", Listing("09/12/2025 10:01:00"), Observed()},
+        {"no date", Listing("2025-13-09 10:01:00"), Observed(), -1, -1},
+        {"size 0", Listing("2025-12-09 10:01:00", 0), Observed(), -1, -1},
+        {"no reply", "", Observed(), -1, -1},
+        {"ten digits", recent, Observed("TeamViewer ID = 1234567890"), 7, 9, At(12, 0), 1234567890},
+        {"other agent", recent, Observed("TeamViewer ID = 98765432"), -1, -1},
+        {"not detected", recent, Observed("TeamViewer ID = Imposible de detectar")},
+        {"no marker", recent, Observed("0123456789012345123456789"), -1, -1},
+        {"no document", recent, "", -1, -1},
+        {"no lines", recent, Document(""), -1, -1},
+        {"no observation", recent, Document("{\"ID\":7}"), -1, -1},
+        {"no line id", recent,
+         Document("{\"OBSERVACION\":{\"ID\":9,\"OBSERVACION\":\"TeamViewer "
+                  "ID = 123456789\"}}"),
+         -1, 9},
+        {"no observation id", recent,
+         Document("{\"ID\":7,\"OBSERVACION\":{\"OBSERVACION\":"
+                  "\"TeamViewer ID = 123456789\"}}"),
+         7, -1},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -78,8 +74,11 @@ TEST(OpenIncidentCheck, KeepsOnlyARecentIncidentOfThisAgent) {
         EXPECT_EQ(t.session.OpenIncidentNumber, reused ? u"2401" : u"");
         EXPECT_EQ(t.session.OpenIncidentLineId, c.lineId);
         EXPECT_EQ(t.session.OpenIncidentObservationId, c.observationId);
-        EXPECT_EQ(t.session.IncidentText, reused ? text::Utf8ToUtf16(c.observation) : u"");
         EXPECT_EQ(t.session.OpenIncidentDate > 0, reused);
+        json::clsJson parser;
+        const json::JsonValue document = parser.parse(text::Utf8ToUtf16(c.document));
+        const json::JsonValue& observation = document[u"LINEAS"][1][u"OBSERVACION"];
+        EXPECT_EQ(t.session.IncidentText, reused ? observation[u"OBSERVACION"].AsText() : u"");
     }
 }
 

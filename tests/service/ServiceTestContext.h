@@ -4,7 +4,6 @@
 #include "app/Context.h"
 #include "text/Encoding.h"
 
-#include "json/clsJson.h"
 #include <string>
 #include <vector>
 
@@ -26,19 +25,9 @@ struct ServiceTestContext {
                                         ++served;
                                     }});
     }
-
-    // The document of the n-th request, decoded as the service decodes it.
-    json::JsonValue Sent(size_t n) {
-        const std::u16string& line = os.started.at(n).commandLine;
-        const size_t start = line.find(u'?') + 1;
-        const std::string bytes = text::Utf16ToCp1252(line.substr(start, line.size() - start - 1));
-        std::string decoded;
-        for (size_t i = 0; i < bytes.size(); ++i) {
-            const bool escape = bytes[i] == '%' && i + 2 < bytes.size();
-            decoded += escape ? char(std::stoi(bytes.substr(i + 1, 2), nullptr, 16)) : bytes[i];
-            i += escape ? 2 : 0;
-        }
-        return json::clsJson().parse(text::Utf8ToUtf16(decoded));
+    bool Asked(size_t n, std::u16string_view part) const {
+        return n < os.started.size() &&
+               os.started[n].commandLine.find(part) != std::u16string::npos;
     }
 
     fixtures::FakeOs os;

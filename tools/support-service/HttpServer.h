@@ -1,0 +1,30 @@
+#pragma once
+
+#include "IncidentStore.h"
+
+#include <cstdint>
+#include <string>
+
+struct MHD_Daemon;
+
+namespace support_service {
+
+// The service over HTTP on one address, answering every GET with HandleRequest on the
+// raw request target. Request lines of several hundred kilobytes are accepted (the fetch
+// tool writes each byte from 0x80 up as three characters). Stops when destroyed.
+class HttpServer {
+public:
+    // Port 0 takes any free port. Throws std::runtime_error when it cannot listen.
+    HttpServer(IncidentStore& store, const std::string& address, uint16_t port);
+    HttpServer(const HttpServer&) = delete;
+    HttpServer& operator=(const HttpServer&) = delete;
+    ~HttpServer();
+
+    uint16_t Port() const;
+
+private:
+    IncidentStore& store;
+    MHD_Daemon* daemon = nullptr;
+};
+
+} // namespace support_service
