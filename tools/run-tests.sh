@@ -47,7 +47,7 @@ done
 
 step "Benchmarks build"
 configure release
-cmake --build --preset release --target asr_bench asr_bench_identity
+cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_service
 
 step "Debug build, all tests"
 configure dev
