@@ -1,0 +1,18 @@
+#include "app/ProductionConfiguration.h"
+
+#include "app/BuildConfiguration.h"
+#include "identity/InstallationPaths.h"
+#include "service/RequestDocument.h"
+
+namespace app {
+
+Configuration ProductionConfiguration() {
+    return {.installDir = identity::ProductionInstallDir(),
+            .pathSeparator = identity::ProductionPathSeparator(),
+            .serviceHost = service::ProductionServiceHost(),
+            .webHost = build::WebHost,
+            .supportEmail = build::SupportEmail,
+            .standbyPhone = build::StandbyPhone};
+}
+
+} // namespace app

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+// Positions and sizes are in twips (1/1440 inch; 15 twips are one pixel at 96 dpi).
+using Twips = int32_t;
+
+inline constexpr int32_t NoIndex = -1;                // not part of a control array
+inline constexpr int32_t NoTabStop = -1;              // never reached with the Tab key
+inline constexpr uint32_t DefaultColour = 0xFFFFFFFF; // the toolkit's own colour
+
+enum class ControlKind {
+    Label,       // plain text
+    MarkupLabel, // a caption in the markup subset, scrolled when taller than the label
+    PushButton,
+    CheckBox,
+    TextBox,
+    Picture,
+    ProgressBar, // shows a status text, never a value
+    GroupBox,    // a frame holding other controls
+};
+
+struct Font {
+    std::u16string_view name{}; // empty: the toolkit's default
+    double points = 0;          // 0: the toolkit's default
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+struct TwipsRect {
+    Twips left = 0, top = 0, width = 0, height = 0;
+};
+
+// One control of a window as every front end builds it. Colours are 0x00BBGGRR.
+// Names are literals of the program, never built at run time.
+struct ControlSpec {
+    std::u16string_view name{};
+    ControlKind kind = ControlKind::Label;
+    int32_t index = NoIndex;
+    TwipsRect place{}; // inside the client area, or inside the container
+    std::u16string caption{};
+    Font font{};
+    uint32_t foreColour = DefaultColour;
+    uint32_t backColour = DefaultColour;
+    int32_t tabIndex = NoTabStop;
+    bool visible = true;
+    bool multiLine = false;          // text boxes
+    bool link = false;               // labels reporting the pointer's moves, presses and releases
+    std::u16string_view picture{};   // pictures, and the icon of a push button (Pictures.h)
+    std::u16string_view toolTip{};   // push buttons
+    std::u16string_view container{}; // name of the group box holding the control
+};
+
+struct FormSpec {
+    std::u16string_view name{}; // frmMain ...
+    std::u16string caption{};
+    Twips clientWidth = 0, clientHeight = 0;
+    uint32_t backColour = DefaultColour;
+    std::vector<ControlSpec> controls{}; // back to front: later controls lie on top
+};
+
+// The control of that name and index, or null.
+const ControlSpec* FindControl(const FormSpec& form, std::u16string_view name,
+                               int32_t index = NoIndex);
+
+} // namespace ui
