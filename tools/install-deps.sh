@@ -8,7 +8,7 @@ packages=(
     libxcb1-dev xvfb x11-utils locales procps wget
     firebird3.0-server firebird3.0-utils
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 gcovr
-    qt6-base-dev dbus fonts-dejavu-core librsvg2-bin libmicrohttpd-dev libsqlite3-dev
+    qt6-base-dev dbus fonts-dejavu-core fonts-liberation2 librsvg2-bin libmicrohttpd-dev libsqlite3-dev
 )
 
 missing=()

@@ -51,7 +51,8 @@ struct ControlSpec {
     int32_t tabIndex = NoTabStop;
     bool visible = true;
     bool multiLine = false;          // text boxes
-    bool link = false;               // labels reporting the pointer's moves, presses and releases
+    bool link = false;               // labels: presses, releases, clicks, a hand pointer
+    bool tracksPointer = false;      // reports the pointer's moves over it
     std::u16string_view picture{};   // pictures, and the icon of a push button (Pictures.h)
     std::u16string_view toolTip{};   // push buttons
     std::u16string_view container{}; // name of the group box holding the control

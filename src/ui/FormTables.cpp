@@ -26,7 +26,8 @@ ControlSpec LinkLabel(int32_t index, TwipsRect place, std::u16string caption) {
             .place = place,
             .caption = std::move(caption),
             .font = SansSerif12(),
-            .link = true};
+            .link = true,
+            .tracksPointer = true};
 }
 
 ControlSpec Logo(std::u16string_view name, TwipsRect place, std::u16string_view picture) {
@@ -75,6 +76,7 @@ FormSpec FrmMainTable(const app::Configuration& config) {
                 {.name = u"Im10",
                  .kind = Picture,
                  .place = {120, 120, 11745, 7800},
+                 .tracksPointer = true,
                  .picture = pictures::Background},
                 {.name = u"Lb03",
                  .kind = Label,

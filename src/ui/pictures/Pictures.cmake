@@ -1,0 +1,40 @@
+# Our pictures: SVG sources here, rendered at build time by every front end that needs them.
+find_program(ASR_RSVG_CONVERT rsvg-convert REQUIRED)
+set(ASR_PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+# Each picture with its size in pixels at 96 dpi (its control's size in twips over 15).
+set(ASR_PICTURE_SIZES
+    background:783x520 su-id:216x26 logo-a:214x50 logo-b:214x50 logo-c:143x73
+    support:128x128 keyboard:48x48 magnifier:48x48)
+# The program icon's square sizes.
+set(ASR_ICON_SIZES 16 24 32 48 64 128 256)
+
+# asr_render_picture(picture width height output): a rule rendering one picture.
+function(asr_render_picture picture width height output)
+    get_filename_component(folder ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${ASR_RSVG_CONVERT} --width=${width} --height=${height}
+                --output=${output} ${ASR_PICTURES_DIR}/${picture}.svg
+        DEPENDS ${ASR_PICTURES_DIR}/${picture}.svg
+        COMMENT "Rendering ${picture} at ${width}x${height}"
+        VERBATIM)
+endfunction()
+
+# asr_render_pictures(OUTPUT_VAR folder scale): every picture at scale times its size, as
+# folder/NAME.png, and the program icon as folder/program-icon-SIZE.png; the files' list.
+function(asr_render_pictures out folder scale)
+    set(files)
+    foreach(entry ${ASR_PICTURE_SIZES})
+        string(REGEX MATCH "^([^:]+):([0-9]+)x([0-9]+)$" ignored ${entry})
+        math(EXPR width "${CMAKE_MATCH_2} * ${scale}")
+        math(EXPR height "${CMAKE_MATCH_3} * ${scale}")
+        asr_render_picture(${CMAKE_MATCH_1} ${width} ${height} ${folder}/${CMAKE_MATCH_1}.png)
+        list(APPEND files ${folder}/${CMAKE_MATCH_1}.png)
+    endforeach()
+    foreach(size ${ASR_ICON_SIZES})
+        asr_render_picture(program-icon ${size} ${size} ${folder}/program-icon-${size}.png)
+        list(APPEND files ${folder}/program-icon-${size}.png)
+    endforeach()
+    set(${out} ${files} PARENT_SCOPE)
+endfunction()

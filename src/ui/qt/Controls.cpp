@@ -1,0 +1,239 @@
+#include "ui/qt/Controls.h"
+
+#include "ui/qt/MarkupLabel.h"
+#include "ui/qt/QtText.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <exception>
+
+namespace ui::qt {
+
+namespace {
+
+// Passes the keys a window may act on to it, as Windows key codes; the box still gets them.
+class KeyReporter : public QObject {
+public:
+    KeyReporter(ControlId id, FormEvents& events, QObject* parent)
+        : QObject(parent), id(id), events(events) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (const int32_t code = WindowsKeyCode(key))
+                Deliver([&] { events.KeyDown(id, code); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static int32_t WindowsKeyCode(int key) {
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        default:
+            // Letters, digits and the space bar share their codes.
+            return (key >= Qt::Key_A && key <= Qt::Key_Z) ||
+                           (key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space
+                       ? key
+                       : 0;
+        }
+    }
+
+    ControlId id;
+    FormEvents& events;
+};
+
+QFont FontOf(const Font& font, const QFont& base) {
+    QFont qtFont = base;
+    if (!font.name.empty())
+        qtFont.setFamily(ToQString(font.name));
+    if (font.points > 0)
+        qtFont.setPointSizeF(font.points);
+    qtFont.setBold(font.bold);
+    qtFont.setItalic(font.italic);
+    qtFont.setUnderline(font.underline);
+    return qtFont;
+}
+
+markup::Theme MarkupTheme(const ControlSpec& spec, const ControlSetting& setting) {
+    markup::Theme theme;
+    theme.gradientActiveCaption = setting.gradientActiveCaption;
+    theme.scale = setting.scale.DotsPerInch() / 96.0;
+    if (!spec.font.name.empty())
+        theme.fontFamily = spec.font.name;
+    if (spec.font.points > 0)
+        theme.fontSize = spec.font.points * 96.0 / 72.0;
+    return theme;
+}
+
+QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent, const ControlSetting& setting) {
+    const ControlId id{spec.name, spec.index};
+    FormEvents& events = setting.events;
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        return new ControlLabel(id, spec.link, spec.tracksPointer, events, parent);
+    }
+    case ControlKind::MarkupLabel: {
+        auto* label = new MarkupLabel(MarkupTheme(spec, setting), parent);
+        label->SetMarkup(spec.caption);
+        return label;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(ToQString(spec.caption), parent);
+        if (!spec.picture.empty()) {
+            button->setIcon(QIcon(LoadPicture(spec.picture)));
+            const int side = setting.scale.Pixels(spec.place.height) * 3 / 4;
+            button->setIconSize(QSize(side, side));
+        }
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [&events, id] { Deliver([&] { events.Click(id); }); });
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(ToQString(spec.caption), parent);
+        QObject::connect(box, &QCheckBox::clicked, box,
+                         [&events, id] { Deliver([&] { events.Click(id); }); });
+        return box;
+    }
+    case ControlKind::TextBox: {
+        QWidget* box = spec.multiLine ? static_cast<QWidget*>(new QPlainTextEdit(parent))
+                                      : new QLineEdit(parent);
+        box->installEventFilter(new KeyReporter(id, events, box));
+        return box;
+    }
+    case ControlKind::Picture:
+        return new PictureBox(id, spec.picture, spec.tracksPointer, events, parent);
+    case ControlKind::ProgressBar: {
+        auto* bar = new StatusBar(parent);
+        bar->setFormat(ToQString(spec.caption));
+        return bar;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(ToQString(spec.caption), parent);
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+void Deliver(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"),
+                              QString::fromUtf8(failure.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"), QString());
+    }
+}
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const ControlSetting& setting) {
+    QWidget* widget = CreateWidget(spec, parent, setting);
+    widget->setObjectName(ToQString(spec.name));
+    widget->setProperty("index", spec.index);
+    widget->setGeometry(setting.scale.Rect(spec.place));
+    widget->setFont(FontOf(spec.font, widget->font()));
+    if (spec.foreColour != DefaultColour) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, FromBgr(spec.foreColour));
+        widget->setPalette(palette);
+    }
+    if (!spec.toolTip.empty())
+        widget->setToolTip(ToQString(spec.toolTip));
+    if (spec.tabIndex == NoTabStop && spec.kind != ControlKind::TextBox)
+        widget->setFocusPolicy(Qt::NoFocus);
+    widget->setVisible(spec.visible);
+    if (auto* label = qobject_cast<ControlLabel*>(widget))
+        label->SetCaption(ToQString(spec.caption));
+    return widget;
+}
+
+void UseNearestFonts() {
+    const QStringList narrow{QStringLiteral("Liberation Sans"),
+                             QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial")};
+    for (const char* family : {"Tahoma", "MS Sans Serif", "Arial", "Segoe UI"})
+        if (!QFontDatabase::families().contains(QLatin1String(family)))
+            QFont::insertSubstitutions(QLatin1String(family), narrow);
+}
+
+ControlLabel::ControlLabel(ControlId id, bool link, bool tracksPointer, FormEvents& events,
+                           QWidget* parent)
+    : QLabel(parent), id(id), link(link), events(events) {
+    setTextFormat(Qt::PlainText);
+    setMouseTracking(tracksPointer);
+    if (link)
+        setCursor(Qt::PointingHandCursor);
+}
+
+void ControlLabel::SetCaption(const QString& text) {
+    setText(text);
+    const int needed = sizeHint().width();
+    if (needed > width())
+        resize(needed, height());
+}
+
+void ControlLabel::mouseMoveEvent(QMouseEvent* event) {
+    if (!hasMouseTracking())
+        return QLabel::mouseMoveEvent(event);
+    Deliver([&] { events.MouseMove(id); });
+}
+
+void ControlLabel::mousePressEvent(QMouseEvent* event) {
+    if (!link)
+        return QLabel::mousePressEvent(event);
+    pressed = true;
+    Deliver([&] { events.MouseDown(id); });
+}
+
+void ControlLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (!link)
+        return QLabel::mouseReleaseEvent(event);
+    const bool click = pressed && rect().contains(event->position().toPoint());
+    pressed = false;
+    Deliver([&] { events.MouseUp(id); });
+    if (click)
+        Deliver([&] { events.Click(id); });
+}
+
+PictureBox::PictureBox(ControlId id, std::u16string_view picture, bool reportMoves,
+                       FormEvents& events, QWidget* parent)
+    : QWidget(parent), id(id), pixmap(LoadPicture(picture)), events(events) {
+    setMouseTracking(reportMoves);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), pixmap);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!hasMouseTracking())
+        return QWidget::mouseMoveEvent(event);
+    Deliver([&] { events.MouseMove(id); });
+}
+
+StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {
+    setRange(0, 0);
+    setTextVisible(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+QPixmap LoadPicture(std::u16string_view picture) {
+    return QPixmap(QStringLiteral(":/pictures/") + ToQString(picture) + QStringLiteral(".png"));
+}
+
+} // namespace ui::qt

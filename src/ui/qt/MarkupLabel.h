@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/markup/DisplayList.h"
+#include "ui/markup/MarkupLayout.h"
+#include "ui/markup/MarkupTree.h"
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace ui::qt {
+
+// The label that shows a caption in the markup subset: laid out by the portable engine,
+// painted here, scrolled when taller than the label.
+class MarkupLabel : public QAbstractScrollArea, private markup::TextMeasurer {
+    Q_OBJECT
+    Q_PROPERTY(QString markup READ Markup)
+
+public:
+    MarkupLabel(const markup::Theme& theme, QWidget* parent);
+
+    void SetMarkup(std::u16string_view caption);
+    QString Markup() const;
+    const markup::DisplayList& Display() const { return display; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void Relayout();
+    QFont FontOf(const markup::Font& font);
+    double Width(std::u16string_view text, const markup::Font& font) override;
+    markup::FontMetrics Metrics(const markup::Font& font) override;
+
+    markup::Theme theme;
+    std::u16string caption;
+    markup::Document document;
+    markup::DisplayList display;
+    std::map<std::tuple<std::u16string, double, bool>, QFont> fonts;
+};
+
+} // namespace ui::qt

@@ -1,0 +1,46 @@
+#include "ui/qt/Program.h"
+
+#include "app/Main.h"
+#include "platform/SystemOs.h"
+#include "text/Encoding.h"
+#include "ui/Pictures.h"
+#include "ui/qt/Controls.h"
+#include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtViewFactory.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace ui::qt {
+
+namespace {
+
+// Linux has no registry: the agent's values come from a regedit export in the installation.
+std::string RegistryFile(const app::Configuration& config) {
+    return text::Utf16ToUtf8(config.installDir) + "/registro.reg";
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/program-icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+int RunProgram(const app::Configuration& config) {
+    QApplication::setWindowIcon(ProgramIcon());
+    auto os = platform::CreateSystemOs(RegistryFile(config), true);
+    QtDialogs dialogs;
+    QtEventPump events;
+    app::SessionState session;
+    app::Context context{*os, dialogs, events, session, config};
+    QtViewFactory views(*os, [] { QCoreApplication::exit(0); });
+    Windows windows(context, views);
+
+    app::Main(context, windows);
+    return windows.AnyLoaded() ? QApplication::exec() : 0;
+}
+
+} // namespace ui::qt

@@ -1,0 +1,146 @@
+#include "ui/qt/QtFormView.h"
+
+#include "ui/qt/MarkupLabel.h"
+#include "ui/qt/QtText.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace ui::qt {
+
+namespace {
+
+void CentreOver(QWidget* window, const QRect& area) {
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+QRect ScreenArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+QtFormView::QtFormView(FormWindow* window) : window(window) {}
+
+QtFormView::~QtFormView() {
+    if (window)
+        window->deleteLater();
+}
+
+void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
+    QWidget* widget = window->Control(control);
+    const QString text = ToQString(caption);
+    switch (window->KindOf(control)) {
+    case ControlKind::MarkupLabel:
+        static_cast<MarkupLabel*>(widget)->SetMarkup(caption);
+        break;
+    case ControlKind::Label:
+        static_cast<ControlLabel*>(widget)->SetCaption(text);
+        break;
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+        static_cast<QAbstractButton*>(widget)->setText(text);
+        break;
+    case ControlKind::ProgressBar:
+        static_cast<QProgressBar*>(widget)->setFormat(text);
+        break;
+    case ControlKind::GroupBox:
+        static_cast<QGroupBox*>(widget)->setTitle(text);
+        break;
+    case ControlKind::TextBox:
+    case ControlKind::Picture:
+        break;
+    }
+}
+
+// Lines of a text box end in CR LF, as on Windows.
+std::u16string QtFormView::Text(ControlId control) {
+    QWidget* widget = window->Control(control);
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return FromQString(line->text());
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        return FromQString(box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    return {};
+}
+
+bool QtFormView::IsChecked(ControlId control) {
+    auto* box = qobject_cast<QCheckBox*>(window->Control(control));
+    return box && box->isChecked();
+}
+
+void QtFormView::SetVisible(ControlId control, bool visible) {
+    window->Control(control)->setVisible(visible);
+}
+
+void QtFormView::SetForeColour(ControlId control, uint32_t colour) {
+    QWidget* widget = window->Control(control);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, FromBgr(colour));
+    palette.setColor(QPalette::ButtonText, FromBgr(colour));
+    widget->setPalette(palette);
+}
+
+void QtFormView::SetUnderline(ControlId control, bool underline) {
+    QWidget* widget = window->Control(control);
+    QFont font = widget->font();
+    font.setUnderline(underline);
+    widget->setFont(font);
+}
+
+void QtFormView::SetFocus(ControlId control) {
+    window->activateWindow();
+    window->Control(control)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtFormView::Show(FormView* owner) {
+    auto* ownerView = static_cast<QtFormView*>(owner);
+    if (ownerView && ownerView->window) {
+        // Owned: on top of its owner, and gone with it.
+        window->setParent(ownerView->window, window->windowFlags() & ~Qt::WindowMinimizeButtonHint);
+        CentreOver(window, ownerView->window->frameGeometry());
+    } else {
+        CentreOver(window, ScreenArea());
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtFormView::ShowModal() {
+    window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    window->setWindowModality(Qt::ApplicationModal);
+    CentreOver(window, ScreenArea());
+    window->show();
+    window->activateWindow();
+    QEventLoop loop;
+    modalLoop = &loop;
+    if (window && window->isVisible())
+        loop.exec();
+}
+
+void QtFormView::BringToFront() {
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtFormView::Close() {
+    if (modalLoop)
+        modalLoop->quit();
+    if (!window)
+        return;
+    window->MarkClosing();
+    window->hide();
+    window->deleteLater();
+}
+
+} // namespace ui::qt

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/FormSpec.h"
+
+#include <QRect>
+#include <QSize>
+
+namespace ui::qt {
+
+// Twips to pixels at the screen's logical resolution (15 twips are one pixel at 96 dpi).
+class Scale {
+public:
+    explicit Scale(double dotsPerInch) : dotsPerInch(dotsPerInch) {}
+    // The primary screen's.
+    static Scale OfScreen();
+
+    int Pixels(Twips twips) const;
+    QRect Rect(const TwipsRect& place) const;
+    QSize Size(Twips width, Twips height) const;
+    double DotsPerInch() const { return dotsPerInch; }
+
+private:
+    double dotsPerInch;
+};
+
+} // namespace ui::qt
