@@ -13,10 +13,10 @@ namespace app {
 struct Configuration {
     std::u16string installDir; // without trailing separator
     char16_t pathSeparator = u'\\';
-    std::u16string serviceHost;  // host of the support web service
-    std::u16string webHost;      // host of the vendor's help pages
-    std::u16string supportEmail; // the vendor's support e-mail address
-    std::u16string standbyPhone; // the vendor's standby telephone, "(+prefix) number"
+    std::u16string serviceHost;    // host of the support web service
+    std::u16string webHost;        // host of the vendor's help pages
+    std::u16string supportEmail{}; // the vendor's support e-mail address
+    std::u16string standbyPhone{}; // the vendor's standby telephone, "(+prefix) number"
 };
 
 // What an operation that touches the OS or the session needs, passed explicitly.
