@@ -1,0 +1,174 @@
+#include "UiRun.h"
+#include "ui/FrmExplica.h"
+#include "ui/frmDialog.h"
+#include "ui/frmMain.h"
+
+#include <gtest/gtest.h>
+
+namespace ui {
+namespace {
+
+using test_support::FakeView;
+using test_support::UiRun;
+using Log = std::vector<std::u16string>;
+
+constexpr ControlId Bt00{u"Bt00"}, Bt01{u"Bt01"}, Tx00{u"Tx00"}, Tx01{u"Tx01"}, Tx02{u"Tx02"},
+    Pb00{u"Pb00"}, Lb01{u"Lb01"};
+constexpr char16_t Tool[] = u"C:\\Velmorn3\\Wget\\Wget.exe";
+constexpr char16_t Reply[] = u"C:\\Velmorn3\\Wget\\respuesta.json";
+const std::string Filed = R"({"ID":55,"MODIFICACIONES":[{"NUMERO":2402}]})";
+const std::string Listing =
+    R"({"SIZE":1,"RS":[{"ID":41,"NUMERO":2401,"FECHA":"2025-12-09 10:01:00"}]})";
+const std::string Document =
+    R"({"ID":41,"LINEAS":[{"ID":7,"OBSERVACION":{"ID":9,"OBSERVACION":"TeamViewer ID = 123456789"}}]})";
+
+// The main window and its forms over a fetch tool that answers with the replies in turn,
+// waiting `polls` polls each time.
+struct RequestRun : UiRun {
+    RequestRun(std::vector<std::string> replies, int32_t polls = 0) : replies(std::move(replies)) {
+        os.SetRegistryDword(test_support::Hklm, test_support::AgentKey, u"ClientID", 123456789);
+        os.ScriptProgram(Tool, {polls, 0, false, [this](std::u16string_view) {
+                                    if (fetches < this->replies.size())
+                                        os.SetFile(Reply, this->replies[fetches]);
+                                    ++fetches;
+                                }});
+        windows.MainWindow().Show();
+        main().events.Click(Bt00);
+    }
+    FakeView& main() { return views[u"frmMain"]; }
+    FakeView& form() { return views[u"FrmExplica"]; }
+    FakeView& dialog() { return views[u"frmDialog"]; }
+    bool Started(std::u16string_view program) {
+        for (const auto& started : os.started)
+            if (started.commandLine.find(program) != started.commandLine.npos)
+                return true;
+        return false;
+    }
+    std::vector<std::string> replies;
+    size_t fetches = 0;
+};
+
+TEST(RequestTest, SupportRequestTellsTheNumberOrTheFailureThenCloses) {
+    const struct {
+        const char* what;
+        std::vector<std::string> replies;
+        std::vector<std::u16string> progress;
+        std::u16string title;
+        platform::MessageIcon icon;
+    } cases[] = {
+        {"new incident",
+         {"", Filed},
+         {u"Borrando ficheros temporales...", u"Abriendo soporte remoto...",
+          u"Enviando incidencia..."},
+         u"Solicitud Enviada en el aviso 2402",
+         platform::MessageIcon::Information},
+        {"reused incident",
+         {Listing, Document, R"({"ID":41})"},
+         {u"Borrando ficheros temporales...", u"Enviando incidencia..."},
+         u"Solicitud Enviada en el aviso 2401",
+         platform::MessageIcon::Information},
+        {"no connection",
+         {},
+         {u"Borrando ficheros temporales...", u"Abriendo soporte remoto...",
+          u"Enviando incidencia..."},
+         u"Sin conexión",
+         platform::MessageIcon::Exclamation},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RequestRun run(c.replies);
+        run.os.now = 46000.5;
+        run.os.SetFile(Reply, "old reply");
+        run.form()[Tx00].text = u"La impresora no imprime\r\nel logotipo";
+        run.form()[Tx01].text = u"María Núñez";
+        run.form()[Tx02].text = u"600 000 000";
+        run.views.log.clear();
+
+        run.form().events.Click(Bt00);
+
+        EXPECT_EQ(run.os.deleted.at(0), Reply) << "the old reply goes first";
+        EXPECT_TRUE(run.form()[Pb00].visible);
+        EXPECT_EQ(run.form()[Pb00].captions, c.progress);
+        const bool reused = c.progress.size() == 2;
+        EXPECT_EQ(run.Started(u"TeamViewer.exe"), !reused);
+        EXPECT_EQ(run.session.AgentClientId, reused ? u"" : u"123456789");
+        EXPECT_EQ(run.session.ContactName, u"María Núñez");
+        EXPECT_EQ(run.session.ContactPhone, u"600 000 000");
+        EXPECT_EQ(run.session.ProblemText, u"La impresora no imprime\r\nel logotipo");
+        ASSERT_EQ(run.dialogs.messages.size(), 1u);
+        EXPECT_EQ(run.dialogs.messages[0].title, c.title);
+        EXPECT_EQ(run.dialogs.messages[0].icon, c.icon);
+        EXPECT_EQ(run.views.log, (Log{u"message " + c.title, u"close FrmExplica", u"close frmMain",
+                                      u"no window left"}));
+    }
+    RequestRun filed({"", Filed});
+    filed.form().events.Click(Bt00);
+    EXPECT_EQ(filed.dialogs.messages[0].text,
+              u"Se registró su incidencia en el aviso número: \r\n\r\n2402\r\n\r\nTome nota de "
+              u"este número para su seguimiento.\r\n\r\nUn operador se pondrá en contacto con "
+              u"usted lo antes posible.\r\nGracias por su colaboración.");
+    RequestRun lost({});
+    lost.form().events.Click(Bt00);
+    EXPECT_EQ(lost.dialogs.messages[0].text,
+              u"No fue posible registrar su incidencia. Por favor, póngase en contacto con el "
+              u"servicio técnico de Lunadoro proporcionando su identificador (ID) para agilizar "
+              u"su atención. Gracias.");
+}
+
+// While a request waits for its reply the windows still get events: none starts another
+// request, and closing waits for the request to end.
+TEST(RequestTest, NothingOverlapsARunningRequest) {
+    RequestRun run({"", Filed}, 3);
+    run.main().events.Click({u"Lb10", 3});
+    bool acted = false;
+    run.events.onPump = [&] {
+        if (acted || run.fetches == 0)
+            return;
+        acted = true;
+        run.form().events.Click(Bt00);
+        run.dialog().events.KeyDown(Tx00, frmDialog::EnterKey);
+        run.dialog().events.Click(Bt01);
+        EXPECT_FALSE(run.form().events.CloseRequested());
+        run.main().events.Execute(u"Cerrar");
+        run.main().events.Click(Bt00);
+    };
+    bool mainOpenWhenTold = false;
+    run.dialogs.onMessage = [&] { mainOpenWhenTold = run.windows.AnyLoaded(); };
+
+    run.form().events.Click(Bt00);
+
+    EXPECT_TRUE(acted);
+    EXPECT_EQ(run.fetches, 2u) << "one check, one filing";
+    EXPECT_TRUE(run.dialog()[Lb01].captions.empty()) << "no lookup";
+    EXPECT_TRUE(mainOpenWhenTold);
+    EXPECT_EQ(run.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(run.windows.AnyLoaded());
+    EXPECT_EQ(std::count(run.views.log.begin(), run.views.log.end(), u"no window left"), 1);
+}
+
+TEST(RequestTest, LookupDialogShowsTheStatusOnEnterOrClick) {
+    for (int16_t touch : {0, -1}) {
+        RequestRun run({"", R"({"ID":41,"CABECERA":{"NUMERO":2401,"ESTADO":1}})"}, 2);
+        run.session.UsesTouchScreen = touch;
+        run.main().events.Click({u"Lb10", 3});
+        FakeView& dialog = run.dialog();
+        EXPECT_EQ(dialog[Bt00].visible, touch != 0);
+        dialog[Tx00].text = u"2401";
+        run.events.onPump = [&] { dialog.events.KeyDown(Tx00, frmDialog::EnterKey); };
+        dialog.events.KeyDown(Tx00, 65);
+        dialog.events.KeyDown(Tx00, frmDialog::EnterKey);
+        EXPECT_EQ(run.fetches, 1u) << "Enter again while waiting changes nothing";
+        EXPECT_NE(dialog[Lb01].caption.find(u"No es posible conectar"), std::u16string::npos);
+        run.events.onPump = nullptr;
+        dialog.events.Click(Bt01);
+        EXPECT_NE(dialog[Lb01].caption.find(u"Aviso número: 2401"), std::u16string::npos);
+        EXPECT_EQ(dialog[Tx00].text, u"2401");
+
+        dialog.events.Click(Bt00);
+        EXPECT_EQ(dialog.focus, u"Tx00");
+        EXPECT_EQ(run.os.shellCalls.back().target, u"osk.exe");
+    }
+}
+
+} // namespace
+} // namespace ui
