@@ -7,7 +7,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScrollBar>
-#include <QScroller>
 #include <cmath>
 #include <type_traits>
 
@@ -52,7 +51,6 @@ MarkupLabel::MarkupLabel(const markup::Theme& theme, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(false);
     setAutoFillBackground(false);
-    QScroller::grabGesture(viewport(), QScroller::TouchGesture);
 }
 
 void MarkupLabel::SetMarkup(std::u16string_view text) {
