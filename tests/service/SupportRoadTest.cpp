@@ -19,14 +19,12 @@ protected:
         session.CustomerName = u"Ferretería Luna";
         session.TerminalText = u"1 Caja";
         session.WarehouseText = u"Central (Almacén)";
+        session.AgentClientId = u"987654321";
     }
     // One support request as the form makes it.
     std::u16string Request(std::u16string problem) {
         session.ProblemText = std::move(problem);
-        session.AgentClientId.clear();
         CheckOpenIncident(context);
-        if (session.OpenIncidentId < 1)
-            session.AgentClientId = u"987654321";
         return FileIncident(context);
     }
     std::u16string Stored(const std::u16string& number) {
@@ -108,7 +106,6 @@ TEST_F(SupportRoadTest, TheWireOfANewFilingIsFixed) {
     session.UsesTouchScreen = -1;
     session.ContactName = u"José";
     session.ProblemText = u"La impresora del almacén no saca el 'ticket'";
-    session.AgentClientId = u"987654321";
     ClearOpenIncident(session);
     ASSERT_FALSE(FileIncident(context).empty());
     EXPECT_EQ(
