@@ -166,7 +166,7 @@ int main() {
         if (!dialogs.prompts.empty())
             throw std::runtime_error("the profile was not read from the database");
     });
-    BareClient bare(LoadClientLibrary(ClientLibraryPath(context)), database);
+    BareClient bare(LoadClientLibrary(os, ClientLibraryPath(context)), database);
     double baseline = MeanMilliseconds([&] { bare.ReadProfile(); });
 
     std::printf("LoadWorkstationProfile   %8.3f ms per start-up read (%d rounds)\n", profile,

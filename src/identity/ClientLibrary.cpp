@@ -47,12 +47,12 @@ std::u16string LibraryToLoad(std::u16string_view path) {
 
 } // namespace
 
-const ClientLibrary& LoadClientLibrary(std::u16string_view path) {
+const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path) {
     static std::map<std::u16string, ClientLibrary> loaded;
     std::u16string name = LibraryToLoad(path);
     if (auto found = loaded.find(name); found != loaded.end())
         return found->second;
-    DynamicLibrary library(name);
+    DynamicLibrary library(os, name);
     return loaded.emplace(name, ResolveFunctions(library)).first->second;
 }
 

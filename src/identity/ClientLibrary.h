@@ -1,6 +1,7 @@
 #pragma once
 
 #include "identity/FirebirdApi.h"
+#include "platform/Os.h"
 
 #include <string_view>
 
@@ -25,6 +26,6 @@ struct ClientLibrary {
 // The client library at the path, loaded once per process. On Linux an installation
 // without that file uses the system's client library instead. Raises std::runtime_error
 // when the library cannot be loaded or lacks one of the functions.
-const ClientLibrary& LoadClientLibrary(std::u16string_view path);
+const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path);
 
 } // namespace identity

@@ -3,6 +3,7 @@
 #include "identity/CharacterSet.h"
 #include "identity/ClientLibrary.h"
 #include "identity/Cursor.h"
+#include "platform/Os.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,7 +22,8 @@ inline constexpr int32_t StateOpen = 1;
 // closed. Failures raise DatabaseError with the client's message.
 class Connection {
 public:
-    Connection() = default;
+    // The client library is loaded through the OS when the connection opens.
+    explicit Connection(platform::Os& os) : os(os) {}
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -42,6 +44,7 @@ private:
     void CloseCursors();
     void Detach();
 
+    platform::Os& os;
     std::u16string connectionString;
     const ClientLibrary* client = nullptr;
     std::optional<CharacterSet> characterSet;

@@ -15,7 +15,7 @@ std::u16string DatabaseServer(app::Context& context) {
 
 void Connect(app::Context& context) {
     std::u16string server = DatabaseServer(context);
-    context.session.DbConnection = std::make_shared<Connection>();
+    context.session.DbConnection = std::make_shared<Connection>(context.os);
     context.session.DbConnection->Open(BuildConnectionString(context, server), u"", u"",
                                        Unspecified);
 }

@@ -12,6 +12,7 @@ using ProcessId = uint32_t;
 using ProcessHandle = uintptr_t; // 0: none
 using WindowHandle = uintptr_t;  // 0: none
 using RegistryKey = uintptr_t;   // 0: none; the predefined roots are 0x80000000 to 0x80000006
+using LibraryHandle = uintptr_t; // 0: none
 
 inline constexpr uint32_t StillActive = 259;
 inline constexpr uint32_t ProcessQueryInformation = 0x400;
@@ -90,6 +91,13 @@ public:
     virtual void Wow64EnableFsRedirection(bool enable) = 0;
     // The folder of the running program's own executable.
     virtual std::u16string ProgramFolder() = 0;
+
+    // Libraries loaded at run time; they stay loaded for the rest of the process. A
+    // library given by its path finds the libraries it depends on beside it. On failure
+    // LoadLibrary returns 0 and puts the system's reason in failure.
+    virtual LibraryHandle LoadLibrary(std::u16string_view pathOrName, std::string& failure) = 0;
+    // The named function or variable, or null when the library has none.
+    virtual void* GetProcAddress(LibraryHandle library, const char* name) = 0;
 
     // Code pages: CodePageAnsi or CodePageUtf8.
     virtual std::string WideCharToMultiByte(uint32_t codePage, std::u16string_view text) = 0;

@@ -79,9 +79,9 @@ TEST(Database, KeepsTheUnopenedConnectionWhenOpeningFails) {
 TEST(Database, ReportsTheClientsMessages) {
     TestInstallation installation;
     ASSERT_TRUE(installation.MakeShopDatabase());
-    auto failureOf = [](const std::u16string& connectionString) -> std::string {
+    auto failureOf = [&](const std::u16string& connectionString) -> std::string {
         try {
-            Connection connection;
+            Connection connection(installation.os);
             connection.Open(connectionString);
         } catch (const DatabaseError& failure) {
             return std::to_string(failure.Code()) + " " + failure.what();

@@ -76,7 +76,7 @@ TEST(CloseAdoObject, ClearsTheReferenceWhateverItHolds) {
     EXPECT_EQ(nothing, nullptr);
 
     WindowsInstallation windows;
-    windows.session.DbConnection = std::make_shared<Connection>();
+    windows.session.DbConnection = std::make_shared<Connection>(windows.os);
     CloseAdoObject(windows.session.DbConnection);
     EXPECT_EQ(windows.session.DbConnection, nullptr);
 
@@ -86,8 +86,9 @@ TEST(CloseAdoObject, ClearsTheReferenceWhateverItHolds) {
 }
 
 TEST(ClientLibrary, ReportsWhyALibraryCannotLoad) {
+    fixtures::FakeOs os;
     try {
-        DynamicLibrary library(u"/nonexistent/FbClient.dll");
+        DynamicLibrary library(os, u"/nonexistent/FbClient.dll");
         FAIL() << "a missing library loaded";
     } catch (const std::runtime_error& failure) {
         // The system's own reason follows the library's name.
@@ -97,7 +98,7 @@ TEST(ClientLibrary, ReportsWhyALibraryCannotLoad) {
         EXPECT_GT(reason.size(), name.size());
     }
 #ifndef _WIN32
-    EXPECT_NO_THROW(LoadClientLibrary(u"/nonexistent/FbClient.dll"))
+    EXPECT_NO_THROW(LoadClientLibrary(os, u"/nonexistent/FbClient.dll"))
         << "an installation without its own client uses the system's";
 #endif
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Os.h"
+#include "platform/posix/Libraries.h"
 #include "platform/posix/LocaleDates.h"
 #include "platform/posix/Processes.h"
 #include "platform/posix/RegistryFile.h"
@@ -51,6 +52,12 @@ public:
     bool IsWow64Process() override { return windows64; }
     void Wow64EnableFsRedirection(bool) override {}
     std::u16string ProgramFolder() override;
+    LibraryHandle LoadLibrary(std::u16string_view pathOrName, std::string& failure) override {
+        return LoadSharedLibrary(pathOrName, failure);
+    }
+    void* GetProcAddress(LibraryHandle library, const char* name) override {
+        return SharedLibrarySymbol(library, name);
+    }
 
     std::string WideCharToMultiByte(uint32_t codePage, std::u16string_view text) override;
     std::u16string MultiByteToWideChar(uint32_t codePage, std::string_view bytes) override;

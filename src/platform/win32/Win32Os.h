@@ -42,6 +42,8 @@ public:
     bool IsWow64Process() override;
     void Wow64EnableFsRedirection(bool enable) override;
     std::u16string ProgramFolder() override;
+    LibraryHandle LoadLibrary(std::u16string_view pathOrName, std::string& failure) override;
+    void* GetProcAddress(LibraryHandle library, const char* name) override;
 
     std::string WideCharToMultiByte(uint32_t codePage, std::u16string_view text) override;
     std::u16string MultiByteToWideChar(uint32_t codePage, std::string_view bytes) override;

@@ -21,6 +21,7 @@
 #undef GetPrivateProfileString
 #undef GetWindowText
 #undef GetWindowTextLength
+#undef LoadLibrary
 #undef MessageBox
 #undef RegOpenKeyEx
 #undef RegQueryValueEx

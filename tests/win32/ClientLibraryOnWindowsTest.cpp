@@ -1,0 +1,29 @@
+#include "identity/ClientLibrary.h"
+#include "platform/win32/Win32Os.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+using platform::win32::Win32Os;
+
+// The stand-in client lies in a folder of its own with the runtime library it needs:
+// neither the program's folder nor the current one.
+TEST(ClientLibraryOnWindows, FindsTheLibrariesInstalledBesideIt) {
+    Win32Os os;
+    const std::u16string folder = os.ProgramFolder() + u"\\Firebird\\Bin\\";
+    const identity::ClientLibrary& client =
+        identity::LoadClientLibrary(os, folder + u"FbClient.dll");
+    // The stand-in's entry points take no arguments.
+    auto* entry = reinterpret_cast<void*>(client.attachDatabase);
+    EXPECT_EQ(reinterpret_cast<int (*)()>(entry)(), 42);
+
+    std::string failure;
+    EXPECT_EQ(os.LoadLibrary(folder + u"Missing.dll", failure), 0u);
+    EXPECT_NE(failure, "");
+    EXPECT_THROW(identity::LoadClientLibrary(os, folder + u"FbRuntime.dll"), std::runtime_error)
+        << "a library without the client's functions";
+}
+
+} // namespace

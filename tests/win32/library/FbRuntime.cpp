@@ -1,0 +1,4 @@
+// A runtime library that the stand-in client below needs, installed beside it.
+extern "C" __declspec(dllexport) int RuntimeValue() {
+    return 42;
+}
