@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make clang libclang-rt-14-dev clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
-    libxcb1-dev xvfb x11-utils locales procps wget
+    libxcb1-dev xvfb x11-utils locales procps wget python3
     firebird3.0-server firebird3.0-utils
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 gcovr
     qt6-base-dev dbus fonts-dejavu-core fonts-liberation2 librsvg2-bin libmicrohttpd-dev libsqlite3-dev
@@ -19,6 +19,19 @@ if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The 32-bit Windows build's tests run under Wine's 32-bit part. Without it a 32-bit test
+# program prints nothing and looks as if it passed, so make sure it really is there.
+if ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+    echo "Installing: wine32:i386"
+    dpkg --add-architecture i386
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null
+    if ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+        echo "wine32:i386 did not install: the 32-bit Windows tests cannot run" >&2
+        exit 1
+    fi
 fi
 
 # The date tests read the formats of a Spanish workstation.
