@@ -1,10 +1,11 @@
-#include "ChildProcess.h"
 #include "FakeOs.h"
 #include "agent/AgentDiscovery.h"
 #include "agent/ClsRegistro.h"
 #include "platform/win32/Win32Os.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -12,17 +13,16 @@ using platform::win32::Win32Os;
 
 // Writes into the 64-bit registry, where the 32-bit programs' HKLM\SOFTWARE lives under
 // Wow6432Node.
-void StoreClientId(std::u16string_view key, std::u16string_view id) {
-    ASSERT_EQ(win32test::RunToEnd(u"reg.exe add \"" + std::u16string(key) +
-                                  u"\" /v ClientID /t REG_SZ /d " + std::u16string(id) +
-                                  u" /f /reg:64"),
-              0u);
+void StoreClientId(const std::string& key, const std::string& id) {
+    const std::string command =
+        "reg add \"" + key + "\" /v ClientID /t REG_SZ /d " + id + " /f /reg:64 >NUL";
+    ASSERT_EQ(std::system(command.c_str()), 0);
 }
 
 // The shops run the 32-bit build on 64-bit Windows; the 64-bit build is tested as well.
 TEST(RegistryView, EachBuildReadsTheAgentInItsOwnView) {
-    StoreClientId(u"HKLM\\SOFTWARE\\TeamViewer", u"111111111");
-    StoreClientId(u"HKLM\\SOFTWARE\\Wow6432Node\\TeamViewer", u"222222222");
+    StoreClientId("HKLM\\SOFTWARE\\TeamViewer", "111111111");
+    StoreClientId("HKLM\\SOFTWARE\\Wow6432Node\\TeamViewer", "222222222");
     constexpr bool build32 = sizeof(void*) == 4;
     Win32Os os;
     EXPECT_TRUE(os.IsWow64Process());
