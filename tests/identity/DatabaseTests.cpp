@@ -81,7 +81,7 @@ TEST(Database, ReportsTheClientsMessages) {
     ASSERT_TRUE(installation.MakeShopDatabase());
     auto failureOf = [&](const std::u16string& connectionString) -> std::string {
         try {
-            Connection connection(installation.os);
+            Connection connection(*installation.os);
             connection.Open(connectionString);
         } catch (const DatabaseError& failure) {
             return std::to_string(failure.Code()) + " " + failure.what();
