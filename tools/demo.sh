@@ -1,25 +1,33 @@
 #!/usr/bin/env bash
-# The demonstration setup on a fresh Debian machine: Firebird with the demonstration
-# shop's database, an installation folder with its ini file and the agent's registry
-# values, then the program's start-up over them.
+# The demonstration on a fresh Debian machine: Firebird with the demonstration shop's
+# database, an installation folder (ini file, the agent's registry values, the fetch tool),
+# the stand-in support service on 127.0.0.1:47811, then the program. On a desktop the
+# program opens its windows; without a display the demo driver walks through them
+# offscreen and saves a picture of each window in build/demo/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 install=/var/tmp/asr-demo
+port=47811
 
 tools/install-deps.sh
 tools/firebird/start.sh
-tools/firebird/make-db.sh "$install/DATOS/EMP1/velmorn3.fdb" tools/firebird/sql/demo.sql
-printf '[INICIO]\r\nSERVIDOR=LOCALHOST\r\n' >"$install/Velmorn3.ini"
-cat >"$install/registro.reg" <<'REG'
-REGEDIT4
-
-[HKEY_LOCAL_MACHINE\SOFTWARE\Wow6432Node\TeamViewer]
-"InstallationDirectory"="C:\\Program Files (x86)\\TeamViewer"
-"Version"="15.48.4"
-"ClientID"=dword:075bcd15
-REG
+tools/demo/make-installation.sh "$install"
 
 cmake --preset demo >/dev/null
 cmake --build --preset demo
+
+log=build/demo/support-service.log
+rm -f "$install/incidencias.db"
+build/demo/tools/support-service/asr_support_service "$port" "$install/incidencias.db" >"$log" 2>&1 &
+service=$!
+trap 'kill "$service" 2>/dev/null || true; wait "$service" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    grep -q listening "$log" && break
+    sleep 0.1
+done
 echo
-build/demo/tools/demo/asr_startup_demo
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    build/demo/src/ui/qt/asistencia-remota
+else
+    QT_QPA_PLATFORM=offscreen build/demo/tools/demo/asr_demo_driver build/demo
+fi

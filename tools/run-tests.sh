@@ -50,9 +50,11 @@ done
 
 step "Benchmarks build"
 configure release
-cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_service
+cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_service \
+    asr_bench_startup
 
 step "Debug build, all tests"
 configure dev
 cmake --build --preset dev
 ctest --preset dev
+cmake --install build/dev --prefix build/dev/installed >/dev/null

@@ -8,8 +8,10 @@
 
 namespace driver {
 
-ScriptedUser::ScriptedUser(std::chrono::milliseconds stepTimeout) : stepTimeout(stepTimeout) {
-    timer.setInterval(20);
+ScriptedUser::ScriptedUser(std::chrono::milliseconds stepTimeout,
+                           std::chrono::milliseconds pollInterval)
+    : stepTimeout(stepTimeout) {
+    timer.setInterval(pollInterval);
     connect(&timer, &QTimer::timeout, this, &ScriptedUser::Poll);
 }
 
@@ -22,6 +24,14 @@ ScriptedUser& ScriptedUser::Then(QString what, std::function<bool()> ready,
 void ScriptedUser::Start() {
     stepStarted = std::chrono::steady_clock::now();
     timer.start();
+}
+
+void ScriptedUser::Finish() {
+    timer.stop();
+    while (!Finished() && failure.isEmpty() && steps[next].ready())
+        steps[next++].act();
+    if (!Finished() && failure.isEmpty())
+        failure = QStringLiteral("the program ended before: ") + steps[next].what;
 }
 
 void ScriptedUser::Poll() {

@@ -20,10 +20,14 @@ namespace driver {
 class ScriptedUser : public QObject {
     Q_OBJECT
 public:
-    explicit ScriptedUser(std::chrono::milliseconds stepTimeout = std::chrono::seconds(30));
+    explicit ScriptedUser(std::chrono::milliseconds stepTimeout = std::chrono::seconds(30),
+                          std::chrono::milliseconds pollInterval = std::chrono::milliseconds(20));
 
     ScriptedUser& Then(QString what, std::function<bool()> ready, std::function<void()> act);
     void Start();
+    // Once the program's event loop has ended: the steps whose conditions now hold end the
+    // walk (the program's end, typically).
+    void Finish();
 
     bool Finished() const { return next == steps.size(); }
     const QString& Failure() const { return failure; }

@@ -2,9 +2,10 @@
 find_program(ASR_RSVG_CONVERT rsvg-convert REQUIRED)
 set(ASR_PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
 
-# Each picture with its size in pixels at 96 dpi (its control's size in twips over 15).
+# Each picture with its size in pixels at 96 dpi (its control's size in twips over 15). The
+# background is soft and stretched anyway: half its size keeps a quarter of its memory.
 set(ASR_PICTURE_SIZES
-    background:783x520 su-id:216x26 logo-a:214x50 logo-b:214x50 logo-c:143x73
+    background:392x260 su-id:216x26 logo-a:214x50 logo-b:214x50 logo-c:143x73
     support:128x128 keyboard:48x48 magnifier:48x48)
 # The program icon's square sizes.
 set(ASR_ICON_SIZES 16 24 32 48 64 128 256)
@@ -21,20 +22,24 @@ function(asr_render_picture picture width height output)
         VERBATIM)
 endfunction()
 
-# asr_render_pictures(OUTPUT_VAR folder scale): every picture at scale times its size, as
-# folder/NAME.png, and the program icon as folder/program-icon-SIZE.png; the files' list.
-function(asr_render_pictures out folder scale)
+# asr_render_pictures(OUTPUT_VAR folder scale suffix): every picture at scale times its
+# size, as folder/NAME<suffix>.png; the files' list. At scale 1 also the program icon, as
+# folder/program-icon-SIZE.png.
+function(asr_render_pictures out folder scale suffix)
     set(files)
     foreach(entry ${ASR_PICTURE_SIZES})
         string(REGEX MATCH "^([^:]+):([0-9]+)x([0-9]+)$" ignored ${entry})
         math(EXPR width "${CMAKE_MATCH_2} * ${scale}")
         math(EXPR height "${CMAKE_MATCH_3} * ${scale}")
-        asr_render_picture(${CMAKE_MATCH_1} ${width} ${height} ${folder}/${CMAKE_MATCH_1}.png)
-        list(APPEND files ${folder}/${CMAKE_MATCH_1}.png)
+        set(file ${folder}/${CMAKE_MATCH_1}${suffix}.png)
+        asr_render_picture(${CMAKE_MATCH_1} ${width} ${height} ${file})
+        list(APPEND files ${file})
     endforeach()
-    foreach(size ${ASR_ICON_SIZES})
-        asr_render_picture(program-icon ${size} ${size} ${folder}/program-icon-${size}.png)
-        list(APPEND files ${folder}/program-icon-${size}.png)
-    endforeach()
+    if(scale EQUAL 1)
+        foreach(size ${ASR_ICON_SIZES})
+            asr_render_picture(program-icon ${size} ${size} ${folder}/program-icon-${size}.png)
+            list(APPEND files ${folder}/program-icon-${size}.png)
+        endforeach()
+    endif()
     set(${out} ${files} PARENT_SCOPE)
 endfunction()

@@ -3,6 +3,7 @@
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -233,7 +234,12 @@ StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {
 }
 
 QPixmap LoadPicture(std::u16string_view picture) {
-    return QPixmap(QStringLiteral(":/pictures/") + ToQString(picture) + QStringLiteral(".png"));
+    const QString name = QStringLiteral(":/pictures/") + ToQString(picture);
+    if (qApp->devicePixelRatio() <= 1)
+        return QPixmap(name + QStringLiteral(".png"));
+    QPixmap sharp(name + QStringLiteral("@2x.png"));
+    sharp.setDevicePixelRatio(2);
+    return sharp;
 }
 
 } // namespace ui::qt

@@ -78,7 +78,8 @@ public:
     QString text() const override { return format(); }
 };
 
-// The pixmap of one of our pictures, rendered at build time.
+// The pixmap of one of our pictures, rendered at build time at its size on a normal screen
+// and at twice that size for high-resolution ones.
 QPixmap LoadPicture(std::u16string_view picture);
 
 } // namespace ui::qt

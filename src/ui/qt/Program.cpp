@@ -40,7 +40,10 @@ int RunProgram(const app::Configuration& config) {
     Windows windows(context, views);
 
     app::Main(context, windows);
-    return windows.AnyLoaded() ? QApplication::exec() : 0;
+    const int status = windows.AnyLoaded() ? QApplication::exec() : 0;
+    // The closed windows go now, with the run they belong to.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
 
 } // namespace ui::qt

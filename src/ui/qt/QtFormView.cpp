@@ -4,6 +4,7 @@
 #include "ui/qt/QtText.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -124,6 +125,8 @@ void QtFormView::ShowModal() {
     modalLoop = &loop;
     if (window && window->isVisible())
         loop.exec();
+    // The window, closed from inside the loop, goes now rather than at the next loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void QtFormView::BringToFront() {
