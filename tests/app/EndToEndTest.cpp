@@ -54,7 +54,7 @@ void EndToEndTest::requestThenLookup() {
                                     .supportEmail = u"soporte@lunadoro.example",
                                     .standbyPhone = u"(+34) 900 000 000"};
 
-    driver::RequestWalk request{.problem = QStringLiteral("No abre el cajón"),
+    driver::RequestWalk request{.problem = QStringLiteral("No abre el cajón\n¿Ayuda?"),
                                 .name = QStringLiteral("Begoña Muñoz"),
                                 .phone = QStringLiteral("600 000 000")};
     driver::ScriptedUser requesting;
@@ -63,12 +63,13 @@ void EndToEndTest::requestThenLookup() {
     QCOMPARE(request.shownId, QStringLiteral("123.456.789"));
     QVERIFY2(!request.number.isEmpty(), qPrintable(request.title));
     QVERIFY(request.message.contains("\r\n\r\n" + request.number + "\r\n\r\n"));
+    QCOMPARE(request.progress, QStringLiteral("Enviando incidencia..."));
     support_service::IncidentStore store(database);
     const auto filed = store.FindByNumber(request.number.toLongLong());
     QVERIFY(filed && filed->lines.size() == 1);
     const QString observation = QString::fromStdString(filed->lines[0].observation);
     for (const char* part : {"Contacto: Begoña Muñoz Teléfono: 600 000 000",
-                             "TeamViewer ID = 123456789", "Incidencia: No abre el cajón"})
+                             "TeamViewer ID = 123456789", "Incidencia: No abre el cajón\n¿Ayuda?"})
         QVERIFY2(observation.contains(QString::fromUtf8(part)), qPrintable(observation));
 
     driver::LookupWalk lookup{.number = request.number};

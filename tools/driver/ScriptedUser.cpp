@@ -93,6 +93,10 @@ void Click(QWidget* widget) {
 void Type(QWidget* widget, const QString& text) {
     widget->setFocus();
     for (QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(widget, Qt::Key_Return);
+            continue;
+        }
         const bool plain = c.unicode() < 0x80 && c.isLetterOrNumber();
         const auto key = plain ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);

@@ -63,7 +63,7 @@ bool NoWindowShown();
 
 // What a user does, one event at a time, as a real user's actions arrive.
 void Click(QWidget* widget);
-// Types the text character by character (accented letters too).
+// Types the text character by character (accented letters too; a line feed is Enter).
 void Type(QWidget* widget, const QString& text);
 void PressEnter(QWidget* widget);
 // Saves the window as drawn, as a PNG picture; true when written.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -52,6 +53,7 @@ void WalkRequest(ScriptedUser& user, RequestWalk& walk) {
                 QMessageBox* box = ShownMessageBox();
                 walk.title = box->windowTitle();
                 walk.message = box->text();
+                walk.progress = ControlAs<QProgressBar>("FrmExplica", "Pb00")->text();
                 const auto number = QRegularExpression("aviso (\\d+)$").match(walk.title);
                 walk.number = number.hasMatch() ? number.captured(1) : QString();
                 Picture(walk.pictures, box, "4-respuesta.png");

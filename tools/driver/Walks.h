@@ -12,6 +12,7 @@ struct RequestWalk {
     QString pictures{};
     QString shownId{};          // the main window's ID label
     QString title{}, message{}; // the box that ended the request
+    QString progress{};         // the support form's progress text then
     QString number{};           // the incident number, when one was given
 };
 

@@ -22,7 +22,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -89,7 +88,6 @@ private slots:
     void windowsAreBuiltFromTheirTables();
     void startupAnswersItsBoxesAndShowsTheMainWindow();
     void linkLabelsFollowThePointer();
-    void supportRequestFromTypedText();
     void markupLabelPaintsAndScrolls();
     void closeCommandOnTheSessionBus();
 };
@@ -186,43 +184,6 @@ void WindowsQtTest::linkLabelsFollowThePointer() {
     main->close();
     QVERIFY(run.over);
     QVERIFY(!Window("frmDialog"));
-}
-
-void WindowsQtTest::supportRequestFromTypedText() {
-    QtRun run;
-    run.os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe",
-                         {0, 0, false, [&](std::u16string_view command) {
-                              if (command.find(u"SETDOC") != command.npos)
-                                  run.os.SetFile(u"C:\\Velmorn3\\Wget\\respuesta.json",
-                                                 R"({"ID":55,"MODIFICACIONES":[{"NUMERO":2402}]})");
-                          }});
-    run.Start();
-    Click(Control("frmMain", "Bt00"));
-    QVERIFY(Window("FrmExplica"));
-    QVERIFY(!Control("FrmExplica", "Pb00")->isVisible());
-    Type(Control("FrmExplica", "Tx00"), QStringLiteral("No imprime el cajón"));
-    QTest::keyClick(Control("FrmExplica", "Tx00"), Qt::Key_Return);
-    Type(Control("FrmExplica", "Tx00"), QStringLiteral("¿Ayuda?"));
-    Type(Control("FrmExplica", "Tx01"), QStringLiteral("Begoña Muñoz"));
-    Type(Control("FrmExplica", "Tx02"), QStringLiteral("600 000 000"));
-    QString title, progress;
-    ScriptedUser user;
-    user.Then(
-            "confirmation", [] { return ShownMessageBox(); },
-            [&] {
-                title = ShownMessageBox()->windowTitle();
-                progress = ControlAs<QProgressBar>("FrmExplica", "Pb00")->text();
-                Click(ShownMessageBox()->button(QMessageBox::Ok));
-            })
-        .Start();
-    Click(Control("FrmExplica", "Bt00"));
-    QVERIFY2(user.Finished(), qPrintable(user.Failure()));
-    QCOMPARE(title, QStringLiteral("Solicitud Enviada en el aviso 2402"));
-    QCOMPARE(progress, QStringLiteral("Enviando incidencia..."));
-    QCOMPARE(run.session.ProblemText, std::u16string(u"No imprime el cajón\r\n¿Ayuda?"));
-    QCOMPARE(run.session.ContactName, std::u16string(u"Begoña Muñoz"));
-    QVERIFY(NoWindowShown());
-    QVERIFY(run.over);
 }
 
 void WindowsQtTest::markupLabelPaintsAndScrolls() {

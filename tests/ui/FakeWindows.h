@@ -1,0 +1,123 @@
+#pragma once
+
+#include "FakeOs.h"
+#include "app/Context.h"
+#include "ui/FormView.h"
+#include "ui/Windows.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ui::test_support {
+
+struct FakeControl {
+    std::u16string caption{}, text{};
+    std::vector<std::u16string> captions{}; // every caption set, in order
+    bool visible = true, checked = false, underline = false;
+    uint32_t colour = DefaultColour;
+};
+
+// A window that keeps what its behaviour set; `log` records the windows' life in order.
+class FakeView : public FormView {
+public:
+    FakeView(const FormSpec& form, FormEvents& events, std::vector<std::u16string>& log)
+        : name(form.name), events(events), log(log) {
+        for (const ControlSpec& c : form.controls)
+            controls[{std::u16string(c.name), c.index}] = {c.caption, {}, {}, c.visible};
+    }
+    FakeControl& operator[](ControlId c) { return controls.at({std::u16string(c.name), c.index}); }
+
+    void SetCaption(ControlId c, std::u16string_view caption) override {
+        (*this)[c].caption = caption;
+        (*this)[c].captions.emplace_back(caption);
+    }
+    std::u16string Text(ControlId c) override { return (*this)[c].text; }
+    bool IsChecked(ControlId c) override { return (*this)[c].checked; }
+    void SetVisible(ControlId c, bool visible) override { (*this)[c].visible = visible; }
+    void SetForeColour(ControlId c, uint32_t colour) override { (*this)[c].colour = colour; }
+    void SetUnderline(ControlId c, bool underline) override { (*this)[c].underline = underline; }
+    void SetFocus(ControlId c) override { focus = c.name; }
+    void Show(FormView* ownerView) override {
+        owner = ownerView;
+        log.push_back(u"show " + name);
+    }
+    void ShowModal() override;
+    void BringToFront() override { log.push_back(u"front " + name); }
+    void Close() override { log.push_back(u"close " + name); }
+
+    std::u16string name;
+    FormEvents& events;
+    std::vector<std::u16string>& log;
+    std::map<std::pair<std::u16string, int32_t>, FakeControl> controls;
+    FormView* owner = nullptr;
+    std::u16string focus;
+    std::function<void(FakeView&)> user; // what the user does while it is shown modally
+};
+
+inline void FakeView::ShowModal() {
+    log.push_back(u"modal " + name);
+    if (user)
+        user(*this);
+}
+
+class FakeViews : public ViewFactory {
+public:
+    std::unique_ptr<FormView> CreateView(const FormSpec& form, FormEvents& events) override {
+        auto view = std::make_unique<FakeView>(form, events, log);
+        view->user = onModal[std::u16string(form.name)];
+        views[std::u16string(form.name)] = view.get();
+        return view;
+    }
+    void NoWindowLeft() override { log.push_back(u"no window left"); }
+    // The latest view of the window; it stays readable after it closed.
+    FakeView& operator[](const std::u16string& form) { return *views.at(form); }
+
+    std::vector<std::u16string> log; // "show frmMain", "message Sin conexión", "input" ...
+    std::map<std::u16string, std::function<void(FakeView&)>> onModal;
+
+private:
+    std::map<std::u16string, FakeView*> views;
+};
+
+// Message boxes and input boxes also go into the windows' log.
+struct LoggingDialogs : fixtures::FakeDialogs {
+    explicit LoggingDialogs(std::vector<std::u16string>& log) : log(log) {
+        onMessage = [this] { this->log.push_back(u"message " + messages.back().title); };
+    }
+    std::optional<std::u16string> InputBox(std::u16string_view prompt, std::u16string_view title,
+                                           std::u16string_view defaultText) override {
+        log.push_back(u"input");
+        return FakeDialogs::InputBox(prompt, title, defaultText);
+    }
+    std::vector<std::u16string>& log;
+};
+
+inline constexpr uint32_t Hklm = 0x80000002;
+inline constexpr char16_t AgentKey[] = u"SOFTWARE\\Wow6432Node\\TeamViewer";
+
+// One run of the program over the fake OS and fake windows, with a current agent whose
+// ClientID is 123456789.
+struct UiRun {
+    UiRun() {
+        os.SetRegistryString(Hklm, AgentKey, u"Version", u"15.48.4");
+        os.SetRegistryDword(Hklm, AgentKey, u"ClientID", 123456789);
+    }
+    fixtures::FakeOs os;
+    FakeViews views;
+    LoggingDialogs dialogs{views.log};
+    fixtures::FakeEventPump events;
+    app::SessionState session;
+    app::Context context{os,
+                         dialogs,
+                         events,
+                         session,
+                         {.installDir = u"C:\\Velmorn3",
+                          .serviceHost = u"127.0.0.1:9",
+                          .webHost = u"ayuda.example.net",
+                          .standbyPhone = u"(+34) 900 123 456"}};
+    Windows windows{context, views};
+};
+
+} // namespace ui::test_support
