@@ -9,6 +9,7 @@ packages=(
     firebird3.0-server firebird3.0-utils
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 gcovr
     qt6-base-dev dbus fonts-dejavu-core fonts-liberation2 librsvg2-bin libmicrohttpd-dev libsqlite3-dev
+    imagemagick fonts-wine
 )
 
 missing=()

@@ -53,6 +53,11 @@ configure release
 cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_service \
     asr_bench_startup
 
+step "End to end under Wine: the 32-bit program, Wget.exe and the stand-in service"
+configure dev
+cmake --build --preset dev --target asr_support_service
+tests/win32ui/end-to-end.sh build/windows-i686 build/dev/tools/support-service/asr_support_service
+
 step "Debug build, all tests"
 configure dev
 cmake --build --preset dev

@@ -1,0 +1,69 @@
+#include "ui/win32/Win32Dialogs.h"
+
+#include "ui/win32/Resources.h"
+#include "ui/win32/Win32Api.h"
+
+#include <string>
+
+namespace ui::win32 {
+
+namespace {
+
+std::wstring Wide(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
+struct InputRequest {
+    std::wstring prompt, title, text;
+};
+
+INT_PTR CALLBACK InputProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+    auto* request = reinterpret_cast<InputRequest*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG: {
+        request = reinterpret_cast<InputRequest*>(l);
+        ::SetWindowLongPtrW(dialog, DWLP_USER, l);
+        ::SetWindowTextW(dialog, request->title.c_str());
+        ::SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, request->prompt.c_str());
+        ::SetDlgItemTextW(dialog, IDC_INPUT_TEXT, request->text.c_str());
+        ::SendDlgItemMessageW(dialog, IDC_INPUT_TEXT, EM_SETSEL, 0, -1);
+        return TRUE; // the focus goes to the text
+    }
+    case WM_COMMAND:
+        if (LOWORD(w) == IDOK) {
+            HWND box = ::GetDlgItem(dialog, IDC_INPUT_TEXT);
+            request->text.assign(size_t(::GetWindowTextLengthW(box)) + 1, L'\0');
+            request->text.resize(
+                size_t(::GetWindowTextW(box, request->text.data(), int(request->text.size()))));
+            ::EndDialog(dialog, IDOK);
+        } else if (LOWORD(w) == IDCANCEL) {
+            ::EndDialog(dialog, IDCANCEL);
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void Win32Dialogs::MessageBox(std::u16string_view title, std::u16string_view text,
+                              platform::MessageIcon icon) {
+    // Modal to the program's active window, if there is one.
+    HWND owner = ::GetActiveWindow();
+    ::MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(),
+                  MB_OK | UINT(icon) | MB_SETFOREGROUND | (owner ? 0u : MB_TASKMODAL));
+}
+
+std::optional<std::u16string> Win32Dialogs::InputBox(std::u16string_view prompt,
+                                                     std::u16string_view title,
+                                                     std::u16string_view defaultText) {
+    InputRequest request{Wide(prompt), Wide(title), Wide(defaultText)};
+    const INT_PTR answer =
+        ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX),
+                          ::GetActiveWindow(), InputProcedure, reinterpret_cast<LPARAM>(&request));
+    if (answer != IDOK)
+        return std::nullopt;
+    return std::u16string(request.text.begin(), request.text.end());
+}
+
+} // namespace ui::win32

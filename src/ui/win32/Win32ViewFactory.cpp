@@ -1,0 +1,28 @@
+#include "ui/win32/Win32ViewFactory.h"
+
+#include "ui/win32/FormWindow.h"
+#include "ui/win32/MarkupLabel.h"
+
+namespace ui::win32 {
+
+Win32ViewFactory::Win32ViewFactory() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES;
+    ::InitCommonControlsEx(&controls);
+    FormWindow::RegisterClass(::GetModuleHandleW(nullptr));
+    MarkupLabel::RegisterClass(::GetModuleHandleW(nullptr));
+}
+
+std::unique_ptr<FormView> Win32ViewFactory::CreateView(const FormSpec& form, FormEvents& events) {
+    auto view = std::make_unique<FormWindow>(form, events, pictures);
+    if (!view->Handle())
+        return nullptr;
+    return view;
+}
+
+void Win32ViewFactory::NoWindowLeft() {
+    ::PostQuitMessage(0);
+}
+
+} // namespace ui::win32
