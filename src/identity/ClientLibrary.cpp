@@ -31,6 +31,9 @@ ClientLibrary ResolveFunctions(const DynamicLibrary& library) {
     Resolve(library, "isc_dsql_execute", client.executeStatement);
     Resolve(library, "isc_dsql_fetch", client.fetchRow);
     Resolve(library, "isc_dsql_free_statement", client.freeStatement);
+    Resolve(library, "isc_open_blob2", client.openBlob);
+    Resolve(library, "isc_get_segment", client.getSegment);
+    Resolve(library, "isc_close_blob", client.closeBlob);
     Resolve(library, "fb_interpret", client.interpret);
     return client;
 }

@@ -20,6 +20,9 @@ struct ClientLibrary {
     firebird::ExecuteStatement executeStatement;
     firebird::FetchRow fetchRow;
     firebird::FreeStatement freeStatement;
+    firebird::OpenBlob openBlob;
+    firebird::GetSegment getSegment;
+    firebird::CloseBlob closeBlob;
     firebird::Interpret interpret;
 };
 

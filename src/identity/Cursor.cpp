@@ -1,5 +1,6 @@
 #include "identity/Cursor.h"
 
+#include "identity/Blob.h"
 #include "identity/ClientStatus.h"
 #include "identity/DatabaseError.h"
 #include "text/Text.h"
@@ -20,13 +21,14 @@ std::string TransactionParameters(const StatementSettings& settings) {
 
 } // namespace
 
-Cursor::Cursor(const ClientLibrary& library, firebird::Handle& database,
+Cursor::Cursor(const ClientLibrary& library, firebird::Handle& connectedDatabase,
                const StatementSettings& statementSettings,
                const CharacterSet& connectionCharacterSet, std::u16string_view sql)
-    : client(library), settings(statementSettings), characterSet(connectionCharacterSet) {
+    : client(library), database(connectedDatabase), settings(statementSettings),
+      characterSet(connectionCharacterSet) {
     try {
-        Start(database);
-        Prepare(database, sql);
+        Start();
+        Prepare(sql);
         Execute();
     } catch (...) {
         Release();
@@ -38,7 +40,7 @@ Cursor::~Cursor() {
     Release();
 }
 
-void Cursor::Start(firebird::Handle& database) {
+void Cursor::Start() {
     std::string tpb = TransactionParameters(settings);
     firebird::TransactionDatabase target{&database, static_cast<int>(tpb.size()), tpb.data()};
     firebird::StatusVector status{};
@@ -46,7 +48,7 @@ void Cursor::Start(firebird::Handle& database) {
     Check(status);
 }
 
-void Cursor::Prepare(firebird::Handle& database, std::u16string_view sql) {
+void Cursor::Prepare(std::u16string_view sql) {
     firebird::StatusVector status{};
     client.allocateStatement(status, &database, &statement);
     Check(status);
@@ -84,6 +86,8 @@ bool Cursor::Fetch() {
     if (result == firebird::FetchEnd)
         return false;
     Check(status);
+    columns.ReadBlobs(
+        [this](firebird::BlobId id) { return ReadBlob(client, database, transaction, id); });
     return true;
 }
 

@@ -42,13 +42,14 @@ public:
     void Close();
 
 private:
-    void Start(firebird::Handle& database);
-    void Prepare(firebird::Handle& database, std::u16string_view sql);
+    void Start();
+    void Prepare(std::u16string_view sql);
     void Execute();
     void Release() noexcept;
     void Check(const firebird::StatusVector& status) const;
 
     const ClientLibrary& client;
+    firebird::Handle& database;
     StatementSettings settings;
     CharacterSet characterSet;
     firebird::Handle transaction{};

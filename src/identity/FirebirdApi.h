@@ -50,6 +50,12 @@ struct SqlDescriptorArea {
     SqlVariable sqlvar[1];
 };
 
+// A BLOB's id as a row carries it.
+struct BlobId {
+    int32_t high;
+    uint32_t low;
+};
+
 // One database of a transaction start, as isc_start_multiple reads it.
 struct TransactionDatabase {
     Handle* database;
@@ -65,6 +71,7 @@ inline constexpr int16_t SqlLong = 496;
 inline constexpr int16_t SqlFloat = 482;
 inline constexpr int16_t SqlDouble = 480;
 inline constexpr int16_t SqlInt64 = 580;
+inline constexpr int16_t SqlBlob = 520;
 inline constexpr int16_t SqlNullableFlag = 1;
 
 inline constexpr char DpbVersion1 = 1;
@@ -82,6 +89,8 @@ inline constexpr char TpbRecordVersion = 17;
 
 inline constexpr uint16_t DsqlDrop = 2;
 inline constexpr Status FetchEnd = 100;
+inline constexpr Status SegmentIncomplete = 335544366; // isc_segment
+inline constexpr Status SegmentsEnd = 335544367;       // isc_segstr_eof
 
 extern "C" {
 using AttachDatabase = Status(ASR_FIREBIRD_CALL*)(Status*, short, const char*, Handle*, short,
@@ -101,6 +110,11 @@ using ExecuteStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, u
 using FetchRow = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short,
                                             const SqlDescriptorArea*);
 using FreeStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short);
+using OpenBlob = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, Handle*, BlobId*,
+                                            unsigned short, const unsigned char*);
+using GetSegment = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short*, unsigned short,
+                                              char*);
+using CloseBlob = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
 using Interpret = int32_t(ASR_FIREBIRD_CALL*)(char*, unsigned int, const Status**);
 }
 

@@ -29,6 +29,7 @@ bool IsReadNatively(int16_t type) {
     case firebird::SqlInt64:
     case firebird::SqlFloat:
     case firebird::SqlDouble:
+    case firebird::SqlBlob:
         return true;
     default:
         return false;
@@ -130,6 +131,16 @@ void ResultColumns::Bind() {
     }
 }
 
+void ResultColumns::ReadBlobs(const std::function<std::string(firebird::BlobId)>& readBlob) {
+    for (size_t index = 0; index < Count(); ++index) {
+        const SqlVariable& column = area->sqlvar[index];
+        Buffer& buffer = buffers[index];
+        buffer.blob.clear();
+        if (BaseType(column) == firebird::SqlBlob && buffer.indicator >= 0)
+            buffer.blob = readBlob(Read<firebird::BlobId>(column.sqldata));
+    }
+}
+
 std::u16string ResultColumns::Alias(size_t index, const CharacterSet& characterSet) const {
     const SqlVariable& column = area->sqlvar[index];
     return characterSet.Decode(
@@ -140,6 +151,8 @@ FieldValue ResultColumns::Value(size_t index, const CharacterSet& characterSet) 
     const SqlVariable& column = area->sqlvar[index];
     if (*column.sqlind < 0)
         return FieldValue();
+    if (BaseType(column) == firebird::SqlBlob)
+        return FieldValue::Text(characterSet.Decode(buffers[index].blob));
     return Decode(column, characterSet);
 }
 

@@ -5,6 +5,7 @@
 #include "identity/FirebirdApi.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ public:
     // Gives every described column a buffer and a NULL indicator; kinds the program does
     // not read natively are asked for as text.
     void Bind();
+    // After a fetch: the content of each BLOB of the row that is not NULL, read whole.
+    void ReadBlobs(const std::function<std::string(firebird::BlobId)>& readBlob);
 
     size_t Count() const { return static_cast<size_t>(area->sqld); }
     std::u16string Alias(size_t index, const CharacterSet& characterSet) const;
@@ -36,6 +39,7 @@ private:
     struct Buffer {
         std::vector<int64_t> data; // int64_t keeps every kind aligned
         int16_t indicator = 0;
+        std::string blob;
     };
 
     std::unique_ptr<firebird::SqlDescriptorArea, FreeArea> area;

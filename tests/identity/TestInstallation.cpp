@@ -40,11 +40,12 @@ TestInstallation::~TestInstallation() {
     std::filesystem::remove_all(folder, ignored);
 }
 
-bool TestInstallation::MakeShopDatabase(const std::string& extraSql) {
+bool TestInstallation::MakeShopDatabase(const std::string& extraSql,
+                                        const std::string& characterSet) {
     std::filesystem::path extra = folder / "extra.sql";
     WriteFile(extra, extraSql + "\n");
-    std::string command = std::string(ASR_FIREBIRD_TOOLS "/make-db.sh '") +
-                          text::Utf16ToUtf8(DatabaseFilePath(context)) +
+    std::string command = std::string(ASR_FIREBIRD_TOOLS "/make-db.sh --charset ") + characterSet +
+                          " '" + text::Utf16ToUtf8(DatabaseFilePath(context)) +
                           "' '" ASR_IDENTITY_FIXTURES "/shop.sql' '" + extra.string() + "'";
     return std::system(command.c_str()) == 0;
 }

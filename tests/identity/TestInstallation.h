@@ -18,9 +18,11 @@ public:
     TestInstallation(const TestInstallation&) = delete;
     TestInstallation& operator=(const TestInstallation&) = delete;
 
-    // Builds the installation's database on the local server from the shop fixture, then
-    // runs the extra SQL (UTF-8) on it. False when the database could not be built.
-    [[nodiscard]] bool MakeShopDatabase(const std::string& extraSql = "");
+    // Builds the installation's database on the local server from the shop fixture, in that
+    // default character set, then runs the extra SQL (UTF-8) on it. False when the database
+    // could not be built.
+    [[nodiscard]] bool MakeShopDatabase(const std::string& extraSql = "",
+                                        const std::string& characterSet = "ISO8859_1");
     void SetServer(const std::string& server);
     // Puts a file that is no library where the installation's client library belongs.
     void BreakClientLibrary();
