@@ -1,6 +1,5 @@
 // Any text as an ini file's content, looked up the way the installation's setting is.
 #include "platform/posix/ProfileFile.h"
-#include "text/Encoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string content =
-        text::Cp1252ToUtf16(std::string_view(reinterpret_cast<const char*>(data), size));
+        platform::posix::DecodeProfile(std::string_view(reinterpret_cast<const char*>(data), size));
     for (std::u16string_view key : {u"SERVIDOR", u"MI_CLAVE", u""}) {
         const auto value = platform::posix::FindProfileString(content, u"INICIO", key);
         if (value && value->find(u'\n') != std::u16string::npos)

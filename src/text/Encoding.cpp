@@ -223,6 +223,14 @@ std::string Utf16ToCp1252(std::u16string_view text) {
     return EncodeSingleByte(text, Cp1252FromChar);
 }
 
+std::u16string Utf16LeToUtf16(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size() / 2);
+    for (size_t at = 0; at + 1 < bytes.size(); at += 2)
+        text += char16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
+    return text;
+}
+
 std::u16string Latin1ToUtf16(std::string_view bytes) {
     return DecodeSingleByte(bytes, Latin1ToChar);
 }

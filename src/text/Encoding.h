@@ -16,6 +16,10 @@ bool IsValidUtf8(std::string_view bytes);
 std::u16string Cp1252ToUtf16(std::string_view bytes);
 std::string Utf16ToCp1252(std::u16string_view text);
 
+// UTF-16 little-endian bytes, as Windows writes its Unicode files; an odd last byte is
+// dropped.
+std::u16string Utf16LeToUtf16(std::string_view bytes);
+
 // ISO-8859-1, the database's character set.
 std::u16string Latin1ToUtf16(std::string_view bytes);
 std::string Utf16ToLatin1(std::u16string_view text);

@@ -10,15 +10,6 @@
 
 namespace {
 
-std::string Utf16LeWithMark(std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += char(c & 0xFF);
-        bytes += char(c >> 8);
-    }
-    return bytes;
-}
-
 const std::u16string Version5File =
     u"Windows Registry Editor Version 5.00\r\n\r\n"
     u"[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
@@ -59,7 +50,7 @@ protected:
 TEST_F(Registry, EveryValueTypeReadsAsTextFromAVersion5Export) {
     EXPECT_EQ(Read(u"Number", u"HKCU\\Software\\AsistenciaRemota\\Nowhere"), u"")
         << "no registry yet";
-    system.ImportRegistry(Utf16LeWithMark(Version5File));
+    system.ImportRegistry(fixtures::Utf16LeWithMark(Version5File));
     const struct {
         std::u16string_view value, text;
     } cases[] = {{u"", u"default"},   {u"text", u"Año 15 \"beta\" C:\\TV"},

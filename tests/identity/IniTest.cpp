@@ -2,6 +2,7 @@
 // natively, and Windows' own GetPrivateProfileStringA under Wine as the reference.
 #include "RealSystem.h"
 #include "identity/IniSettings.h"
+#include "text/Encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -22,35 +23,51 @@ const std::string Velmorn3Ini = "SERVIDOR=before any section\r\n"
                                 "a\r\n"
                                 "MI_CLAVE=normalised\r\n"
                                 " OTRA CLAVE=as given\r\n"
-                                "no equals sign\r\n";
+                                "no equals sign\r\n"
+                                "[INICIO]\r\n"
+                                "Later=second section\r\n";
 
-TEST(Ini, ValuesFollowTheWindowsProfileRules) {
+// The same ini file as ANSI, as Notepad's "Unicode", and as UTF-8 without a mark, which
+// Windows reads as ANSI too.
+TEST(Ini, ValuesFollowTheWindowsProfileRulesInAnsiAndUnicodeFiles) {
     fixtures::RealSystem system;
-    system.Write("Velmorn3.ini", Velmorn3Ini);
-    const std::u16string file = system.Path("Velmorn3.ini");
+    const std::u16string content = text::Cp1252ToUtf16(Velmorn3Ini);
     const struct {
-        std::u16string_view section, key, value;
-    } cases[] = {
-        {u"INICIO", u"SERVIDOR", u"  192.168.1.10 "},
-        {u"inicio", u"servidor", u"  192.168.1.10 "},
-        {u"INICIO", u"Quoted", u"single"},
-        {u"INICIO", u"Half", u"\"open"},
-        {u"INICIO", u"Empty", u"default"},
-        {u"INICIO", u"EMPRESA", u"España"},
-        {u"INICIO", u"  MI CLAVE ", u"normalised"}, // trimmed, inner blanks as "_", first
-        {u"INICIO", u" OTRA CLAVE", u"as given"},
-        {u"INICIO", u"Missing", u"default"},
-        {u"General", u"servidor", u"wrong section"},
-        {u"Otra", u"SERVIDOR", u"default"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(identity::ReadIniValue(system.os(), file, c.section, c.key, u"default"), c.value)
-            << std::string(c.key.begin(), c.key.end());
-    EXPECT_EQ(identity::ReadIniValue(system.os(), file, u"INICIO", u"Missing"), u"");
+        std::string name, bytes;
+        std::u16string_view empresa;
+    } files[] = {{"ansi.ini", Velmorn3Ini, u"España"},
+                 {"unicode.ini", fixtures::Utf16LeWithMark(content), u"España"},
+                 {"utf8.ini", text::Utf16ToUtf8(content), u"EspaÃ±a"}};
+    for (const auto& [name, bytes, empresa] : files) {
+        SCOPED_TRACE(name);
+        system.Write(name, bytes);
+        const std::u16string file = system.Path(name);
+        const struct {
+            std::u16string_view section, key, value;
+        } cases[] = {
+            {u"INICIO", u"SERVIDOR", u"  192.168.1.10 "},
+            {u"inicio", u"servidor", u"  192.168.1.10 "},
+            {u"INICIO", u"Quoted", u"single"},
+            {u"INICIO", u"Half", u"\"open"},
+            {u"INICIO", u"Empty", u"default"},
+            {u"INICIO", u"EMPRESA", empresa},
+            {u"INICIO", u"  MI CLAVE ", u"normalised"}, // trimmed, inner blanks as "_", first
+            {u"INICIO", u" OTRA CLAVE", u"as given"},
+            {u"INICIO", u"Missing", u"default"},
+            {u"General", u"servidor", u"wrong section"},
+            {u"Otra", u"SERVIDOR", u"default"},
+            {u"INICIO", u"Later", u"default"}, // only the first [INICIO] is searched
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(identity::ReadIniValue(system.os(), file, c.section, c.key, u"default"),
+                      c.value)
+                << std::string(c.key.begin(), c.key.end());
+        EXPECT_EQ(identity::ReadIniValue(system.os(), file, u"INICIO", u"Missing"), u"");
+        EXPECT_EQ(system.os().GetPrivateProfileString(u"INICIO", u"EMPRESA", u"", 4, file), u"Esp");
+    }
     EXPECT_EQ(identity::ReadIniValue(system.os(), system.Path("missing.ini"), u"INICIO",
                                      u"SERVIDOR", u"LOCALHOST"),
               u"LOCALHOST");
-    EXPECT_EQ(system.os().GetPrivateProfileString(u"INICIO", u"EMPRESA", u"", 4, file), u"Esp");
 }
 
 } // namespace

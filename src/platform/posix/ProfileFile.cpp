@@ -48,6 +48,8 @@ std::optional<std::u16string> FindProfileString(std::u16string_view content,
         std::u16string_view line = TrimBlanks(content.substr(0, end));
         content.remove_prefix(std::min(end + 1, content.size()));
         if (auto name = SectionName(line)) {
+            if (inSection)
+                return std::nullopt; // a later section of the same name is never searched
             inSection = text::EqualsIgnoreCase(*name, wantedSection);
             continue;
         }
@@ -60,6 +62,12 @@ std::optional<std::u16string> FindProfileString(std::u16string_view content,
     return std::nullopt;
 }
 
+std::u16string DecodeProfile(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE"))
+        return text::Utf16LeToUtf16(bytes.substr(2));
+    return text::Cp1252ToUtf16(bytes);
+}
+
 std::u16string ReadProfileString(const std::string& path, std::u16string_view section,
                                  std::u16string_view key, std::u16string_view defaultValue,
                                  uint32_t bufferSize) {
@@ -68,8 +76,11 @@ std::u16string ReadProfileString(const std::string& path, std::u16string_view se
     if (file) {
         std::ostringstream bytes;
         bytes << file.rdbuf();
-        value = FindProfileString(text::Cp1252ToUtf16(bytes.str()), section, key);
+        value = FindProfileString(DecodeProfile(bytes.str()), section, key);
     }
+    // The 8-bit call gives the value in the ANSI code page, whatever the file held.
+    if (value)
+        value = text::Cp1252ToUtf16(text::Utf16ToCp1252(*value));
     std::u16string result = value ? std::move(*value) : std::u16string(defaultValue);
     return result.substr(0, bufferSize ? bufferSize - 1 : 0);
 }
