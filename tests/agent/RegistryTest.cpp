@@ -5,6 +5,7 @@
 #include "agent/AgentDiscovery.h"
 #include "agent/ClsRegistro.h"
 #include "app/Context.h"
+#include "text/Encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,43 @@ const std::string Regedit4File = "REGEDIT4\r\n\r\n"
                                  "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
                                  "\"Version\"=\"15.0 Almac\xE9n\"\r\n"
                                  "\"Expand\"=hex(2):41,42,00\r\n";
+
+// Values of one key, the same in both file versions but for strings written as bytes:
+// UTF-16LE in version 5, ANSI in REGEDIT4 (regedit4 empty: as in version 5).
+const struct {
+    std::string name, version5, regedit4;
+    std::u16string_view text;
+} StringRows[] = {
+    {"Sz", "hex(1):41,00,f1,00,6f,00,00,00", "hex(1):41,f1,6f,00", u"Año"},
+    {"Unended", "hex(1):41,00,f1,00", "hex(1):41,f1", u"Añ"}, // regedit adds the zero
+    {"Nothing", "hex(1):", "", u""},
+    {"ExpandUnended", "hex(2):25,00,41,00", "hex(2):25,41", u"%A"},
+    {"Carriers", "hex(1):81,00,8d,00,8f,00,90,00,9d,00", "hex(1):81,8d,8f,90,9d",
+     u"\u0081\u008d\u008f\u0090\u009d"},
+    {"Plain", "\"Almacén\"", "", u"Almacén"},
+    {"Gone", "\"x\"\r\n\"Gone\"=-", "", u""},
+    {"Again", "\"1\"\r\n\"Again\"=-\r\n\"Again\"=\"2\"", "", u"2"},
+    {"@", "\"d\"\r\n@=-", "", u""},
+    {"Bytes", "hex:41,42,\\\r\n; inside the data\r\n\r\n  43,44", "", u"ABC"},
+};
+
+// A key deleted with what lies under it, then partly made again; every row above after a
+// comment that ends with a backslash.
+std::string StringsAndDeletionsFile(bool version5) {
+    std::string file =
+        std::string(version5 ? "Windows Registry Editor Version 5.00" : "REGEDIT4") +
+        "\r\n\r\n[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Old\\Child]\r\n"
+        "\"c\"=\"1\"\r\n[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Old]\r\n"
+        "\"orphan\"=\"1\"\r\n"
+        "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Old\\New]\r\n"
+        "\"n\"=\"2\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n";
+    for (const auto& row : StringRows)
+        file += "; " + row.name + " \\\r\n" + (row.name == "@" ? "@" : '"' + row.name + '"') + "=" +
+                (version5 || row.regedit4.empty() ? row.version5 : row.regedit4) + "\r\n";
+    const std::u16string content = text::Utf8ToUtf16(file);
+    return version5 ? fixtures::Utf16LeWithMark(content) : text::Utf16ToCp1252(content);
+}
 
 class Registry : public ::testing::Test {
 protected:
@@ -112,6 +150,19 @@ TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
     system.ImportRegistry("[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
                           "\"Foreign\"=\"x\"\r\n");
     EXPECT_EQ(Read(u"Foreign"), u"") << "a file without the export header is not read";
+}
+
+TEST_F(Registry, StringsAsBytesDeletionsAndCommentsReadAsRegeditLoadsThemInBothVersions) {
+    for (bool version5 : {true, false}) {
+        SCOPED_TRACE(version5 ? "version 5" : "REGEDIT4");
+        system.ImportRegistry(StringsAndDeletionsFile(version5));
+        for (const auto& row : StringRows)
+            EXPECT_EQ(Read(row.name == "@" ? u"" : text::Utf8ToUtf16(row.name)), row.text)
+                << row.name;
+        EXPECT_EQ(Read(u"c", Key + u"Old\\Child"), u"") << "deleted with its parent";
+        EXPECT_EQ(Read(u"orphan", Key + u"Old"), u"") << "values of a deleted key go nowhere";
+        EXPECT_EQ(Read(u"n", Key + u"Old\\New"), u"2") << "made again after the deletion";
+    }
 }
 
 } // namespace

@@ -17,12 +17,8 @@ constexpr std::u16string_view Version4Header = u"REGEDIT4";
 constexpr std::u16string_view Version5Header = u"Windows Registry Editor Version 5.00";
 
 std::u16string DecodeFile(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE")) {
-        std::u16string wide;
-        for (size_t at = 2; at + 1 < bytes.size(); at += 2)
-            wide += char16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
-        return wide;
-    }
+    if (bytes.starts_with("\xFF\xFE"))
+        return text::Utf16LeToUtf16(bytes.substr(2));
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     return text::IsValidUtf8(bytes) ? text::Utf8ToUtf16(bytes) : text::Cp1252ToUtf16(bytes);
@@ -34,26 +30,6 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
     while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == u'\r'))
         s.remove_suffix(1);
     return s;
-}
-
-// Lines with their backslash continuations joined.
-std::vector<std::u16string> LogicalLines(std::u16string_view content) {
-    std::vector<std::u16string> lines;
-    bool continues = false;
-    while (!content.empty()) {
-        size_t end = std::min(content.find(u'\n'), content.size());
-        std::u16string_view line = TrimBlanks(content.substr(0, end));
-        content.remove_prefix(std::min(end + 1, content.size()));
-        if (continues)
-            lines.back() += line;
-        else
-            lines.emplace_back(line);
-        continues =
-            !lines.back().empty() && lines.back().back() == u'\\' && lines.back().front() != u'[';
-        if (continues)
-            lines.back().pop_back();
-    }
-    return lines;
 }
 
 std::optional<RegistryKey> RootKey(std::u16string_view name) {
@@ -131,12 +107,17 @@ std::string LittleEndian(uint32_t value) {
     return bytes;
 }
 
-// Version 5 keeps expandable and multiple strings as UTF-16LE; the 8-bit call gives ANSI.
-std::string WideBytesToAnsi(std::string_view bytes) {
-    std::u16string wide;
-    for (size_t at = 0; at + 1 < bytes.size(); at += 2)
-        wide += char16_t(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8);
-    return text::Utf16ToCp1252(wide);
+bool IsStringType(uint32_t type) {
+    return type == RegistryTypeString || type == RegistryTypeExpandString || type == 7;
+}
+
+// A string written as bytes: UTF-16LE in version 5, ANSI in REGEDIT4. The 8-bit call gives
+// it in the ANSI code page, and regedit ends an unterminated one with a zero.
+std::string StringBytes(const std::string& bytes, bool version5) {
+    std::string ansi = version5 ? text::Utf16ToCp1252(text::Utf16LeToUtf16(bytes)) : bytes;
+    if (!ansi.empty() && ansi.back() != '\0')
+        ansi += '\0';
+    return ansi;
 }
 
 std::optional<RegistryValue> ParseData(std::u16string_view data, bool version5) {
@@ -155,15 +136,14 @@ std::optional<RegistryValue> ParseData(std::u16string_view data, bool version5) 
         auto bytes = HexBytes(data.substr(close + 2));
         if (!type || !bytes)
             return std::nullopt;
-        bool wideText = version5 && (*type == RegistryTypeExpandString || *type == 7);
-        return RegistryValue{*type, wideText ? WideBytesToAnsi(*bytes) : *bytes};
+        return RegistryValue{*type, IsStringType(*type) ? StringBytes(*bytes, version5) : *bytes};
     }
     return std::nullopt;
 }
 
-// `"name"=data` or `@=data`: the lower-case name and the value.
-std::optional<std::pair<std::u16string, RegistryValue>> ParseValueLine(std::u16string_view line,
-                                                                       bool version5) {
+// `"name"=data` or `@=data`: the lower-case name and the data.
+std::optional<std::pair<std::u16string, std::u16string_view>>
+SplitValueLine(std::u16string_view line) {
     std::u16string name;
     if (line.starts_with(u"@")) {
         line.remove_prefix(1);
@@ -175,10 +155,44 @@ std::optional<std::pair<std::u16string, RegistryValue>> ParseValueLine(std::u16s
     line = TrimBlanks(line);
     if (!line.starts_with(u"="))
         return std::nullopt;
-    auto value = ParseData(TrimBlanks(line.substr(1)), version5);
-    if (!value)
-        return std::nullopt;
-    return std::pair{name, *value};
+    return std::pair{name, TrimBlanks(line.substr(1))};
+}
+
+// Only hex data goes on over the next line, when a line ends with a backslash.
+bool ContinuesOnNextLine(std::u16string_view line) {
+    auto value = SplitValueLine(line);
+    return line.ends_with(u"\\") && value && value->second.starts_with(u"hex");
+}
+
+// Lines with the continuations of hex data joined; blank and comment lines inside such
+// data are passed over, as regedit does.
+std::vector<std::u16string> LogicalLines(std::u16string_view content) {
+    std::vector<std::u16string> lines;
+    bool continues = false;
+    while (!content.empty()) {
+        size_t end = std::min(content.find(u'\n'), content.size());
+        std::u16string_view line = TrimBlanks(content.substr(0, end));
+        content.remove_prefix(std::min(end + 1, content.size()));
+        if (continues && (line.empty() || line.starts_with(u";")))
+            continue;
+        if (continues) {
+            lines.back() += line;
+            continues = line.ends_with(u"\\");
+        } else {
+            lines.emplace_back(line);
+            continues = ContinuesOnNextLine(line);
+        }
+        if (continues)
+            lines.back().pop_back();
+    }
+    return lines;
+}
+
+// True when the key is the path itself or lies under it.
+bool IsWithin(const std::pair<RegistryKey, std::u16string>& key,
+              const std::pair<RegistryKey, std::u16string>& path) {
+    return key.first == path.first && key.second.starts_with(path.second) &&
+           (key.second.size() == path.second.size() || key.second[path.second.size()] == u'\\');
 }
 
 } // namespace
@@ -200,21 +214,45 @@ RegistryFile RegistryFile::Parse(std::string_view fileBytes) {
     bool version5 = *header == Version5Header;
     std::optional<KeyPath> current;
     for (auto line = header + 1; line != lines.end(); ++line) {
-        if (line->starts_with(u"[") && line->ends_with(u"]")) {
-            std::u16string_view name = std::u16string_view(*line).substr(1, line->size() - 2);
-            size_t cut = std::min(name.find(u'\\'), name.size());
-            std::optional<RegistryKey> root = RootKey(name.substr(0, cut));
-            current.reset();
-            if (root && !name.starts_with(u"-")) {
-                current = KeyPath{*root, NormalPath(name.substr(cut))};
-                registry.AddKey(*current);
-            }
-        } else if (current) {
-            if (auto value = ParseValueLine(*line, version5))
-                registry.keys[*current][value->first] = value->second;
-        }
+        if (line->starts_with(u"[") && line->ends_with(u"]"))
+            current = registry.ApplyKeyLine(std::u16string_view(*line).substr(1, line->size() - 2));
+        else if (current)
+            registry.ApplyValueLine(*current, *line, version5);
     }
     return registry;
+}
+
+// "[KEY]" makes the key and its parents and values follow into it; "[-KEY]" deletes the
+// key with everything under it, and values that follow go nowhere.
+std::optional<RegistryFile::KeyPath> RegistryFile::ApplyKeyLine(std::u16string_view name) {
+    bool deletion = name.starts_with(u"-");
+    if (deletion)
+        name.remove_prefix(1);
+    size_t cut = std::min(name.find(u'\\'), name.size());
+    std::optional<RegistryKey> root = RootKey(name.substr(0, cut));
+    if (!root)
+        return std::nullopt;
+    KeyPath path{*root, NormalPath(name.substr(cut))};
+    if (deletion) {
+        if (!path.second.empty()) // a root stays
+            std::erase_if(keys, [&](const auto& key) { return IsWithin(key.first, path); });
+        return std::nullopt;
+    }
+    AddKey(path);
+    return path;
+}
+
+// `"name"=data` sets the value, `"name"=-` deletes it; a line regedit would reject is
+// passed over.
+void RegistryFile::ApplyValueLine(const KeyPath& key, std::u16string_view line, bool version5) {
+    auto value = SplitValueLine(line);
+    if (!value)
+        return;
+    if (value->second == u"-") {
+        keys[key].erase(value->first);
+    } else if (auto data = ParseData(value->second, version5)) {
+        keys[key][value->first] = *data;
+    }
 }
 
 RegistryFile RegistryFile::Load(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "platform/Os.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,8 +18,9 @@ struct RegistryValue {
 };
 using RegistryValues = std::map<std::u16string, RegistryValue>; // by lower-case name
 
-// The registry as a regedit export file gives it ("REGEDIT4" or "Windows Registry Editor
-// Version 5.00", UTF-16LE with its byte order mark or 8-bit). Key and value names are
+// The registry as regedit would leave it after importing an export file ("REGEDIT4" or
+// "Windows Registry Editor Version 5.00", UTF-16LE with its byte order mark or 8-bit):
+// keys, values and their deletions applied in file order. Key and value names are
 // case-insensitive; every parent of a listed key exists too.
 class RegistryFile {
 public:
@@ -32,6 +34,8 @@ public:
 private:
     using KeyPath = std::pair<RegistryKey, std::u16string>; // lower case, no outer "\"
     void AddKey(const KeyPath& path);
+    std::optional<KeyPath> ApplyKeyLine(std::u16string_view name);
+    void ApplyValueLine(const KeyPath& key, std::u16string_view line, bool version5);
     std::map<KeyPath, RegistryValues> keys;
 };
 
