@@ -148,6 +148,7 @@ double MeanMilliseconds(const std::function<void()>& work) {
 int main() {
     std::filesystem::path folder = "/var/tmp/asr-firebird/bench";
     fixtures::FakeOs os;
+    os.realLibraries = true;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
     app::SessionState session;

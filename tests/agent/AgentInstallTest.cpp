@@ -17,6 +17,16 @@ constexpr char16_t Installer[] =
     u"msiexec.exe /i  C:\\Velmorn3\\TeamViewer_Host.msi /qb CUSTOMCONFIGID=pq4rz8w "
     u"SETTINGSFILE=C:\\Velmorn3\\TeamViewer_Settings.tvopt";
 
+// The stops in their order, the legacy uninstaller when there is one, then the installer.
+std::vector<std::u16string> Commands(std::u16string uninstaller = {}) {
+    std::vector<std::u16string> commands{u"Net Stop \"TeamViewer 9\"", u"Net Stop \"TeamViewer9\"",
+                                         u"Net Stop \"TeamViewer\"",   u"Net Stop \"tv_w32.exe\"",
+                                         u"Net Stop \"tv_x64.exe\"",   Installer};
+    if (!uninstaller.empty())
+        commands.insert(commands.begin() + 2, uninstaller);
+    return commands;
+}
+
 class AgentInstallTest : public ::testing::Test, protected test_support::AgentTestContext {
 protected:
     void RecordVersion(std::u16string version) {
@@ -26,16 +36,14 @@ protected:
 
 TEST_F(AgentInstallTest, AgentIsCurrentFromVersionTen) {
     EXPECT_FALSE(IsAgentCurrent(context)) << "no version recorded";
-    RecordVersion(u"15.48.4");
-    EXPECT_TRUE(IsAgentCurrent(context));
-    RecordVersion(u"10");
-    EXPECT_TRUE(IsAgentCurrent(context));
-    RecordVersion(u"9.0.1");
-    EXPECT_FALSE(IsAgentCurrent(context));
-    RecordVersion(u" 1 ");
-    EXPECT_FALSE(IsAgentCurrent(context));
-    RecordVersion(u"99.1");
-    EXPECT_TRUE(IsAgentCurrent(context));
+    for (const auto& [version, current] : {std::pair{u"15.48.4", true},
+                                           {u"10", true},
+                                           {u"9.0.1", false},
+                                           {u" 1 ", false},
+                                           {u"99.1", true}}) {
+        RecordVersion(version);
+        EXPECT_EQ(IsAgentCurrent(context), current);
+    }
 }
 
 TEST_F(AgentInstallTest, CurrentAgentRunsNothingAtAll) {
@@ -62,15 +70,7 @@ TEST_F(AgentInstallTest, OldAgentIsReportedStoppedUninstalledAndReplaced) {
               u"Este equipo no tienen instalado el programa de acceso remoto, se procede a "
               u"instalar.");
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Critical);
-    EXPECT_EQ(StartedCommands(), (std::vector<std::u16string>{
-                                     u"Net Stop \"TeamViewer 9\"",
-                                     u"Net Stop \"TeamViewer9\"",
-                                     u"C:\\TV9\\uninstall.exe /S",
-                                     u"Net Stop \"TeamViewer\"",
-                                     u"Net Stop \"tv_w32.exe\"",
-                                     u"Net Stop \"tv_x64.exe\"",
-                                     Installer,
-                                 }));
+    EXPECT_EQ(StartedCommands(), Commands(u"C:\\TV9\\uninstall.exe /S"));
     for (size_t i = 0; i + 1 < os.started.size(); ++i) {
         EXPECT_EQ(os.started[i].style, platform::WindowStyle::Hidden);
         EXPECT_NE(std::count(os.opened.begin(), os.opened.end(), os.started[i].id), 0)
@@ -86,14 +86,7 @@ TEST_F(AgentInstallTest, OldAgentIsReportedStoppedUninstalledAndReplaced) {
 TEST_F(AgentInstallTest, MissingAgentWithoutLegacyFolderSkipsTheUninstaller) {
     EnsureAgentInstalled(context);
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(StartedCommands(), (std::vector<std::u16string>{
-                                     u"Net Stop \"TeamViewer 9\"",
-                                     u"Net Stop \"TeamViewer9\"",
-                                     u"Net Stop \"TeamViewer\"",
-                                     u"Net Stop \"tv_w32.exe\"",
-                                     u"Net Stop \"tv_x64.exe\"",
-                                     Installer,
-                                 }));
+    EXPECT_EQ(StartedCommands(), Commands());
 }
 
 TEST_F(AgentInstallTest, FailedVersionReadCountsAsAnOldAgent) {

@@ -22,90 +22,53 @@ std::u16string FirstValue(app::Context& context, std::u16string_view sql) {
     return value;
 }
 
-TEST(Database, OpensAtLocalhostWithoutIniAndReusesTheConnection) {
+TEST(Database, OpensTheServerOfTheIniFileOnceAndClosesWithTheConnection) {
     TestInstallation installation;
     ASSERT_TRUE(installation.MakeShopDatabase()) << "is the Firebird server running?";
     app::Context& context = installation.context;
-
-    std::u16string attachments = FirstValue(context, AttachmentCount);
-    auto connection = installation.session.DbConnection;
-    ASSERT_NE(connection, nullptr);
-    EXPECT_EQ(connection->ConnectionString(), BuildConnectionString(context, u"LOCALHOST"));
-    EXPECT_EQ(connection->State(), StateOpen);
-
-    EXPECT_EQ(FirstValue(context, AttachmentCount), attachments);
-    EXPECT_EQ(installation.session.DbConnection, connection);
-
-    CloseAdoObject(installation.session.DbConnection);
-    EXPECT_EQ(installation.session.DbConnection, nullptr);
-    EXPECT_EQ(connection->State(), StateClosed);
-}
-
-TEST(Database, ReadsTheServerFromTheIniFile) {
-    TestInstallation installation;
-    ASSERT_TRUE(installation.MakeShopDatabase());
-    installation.SetServer("127.0.0.1");
-    EXPECT_EQ(FirstValue(installation.context, u"SELECT NOMBRE FROM INFO"),
-              u"Ultramarinos Peñalver, S.A.");
-    EXPECT_EQ(installation.session.DbConnection->ConnectionString(),
-              BuildConnectionString(installation.context, u"127.0.0.1"));
-    CloseAdoObject(installation.session.DbConnection);
-
-    installation.SetServer("");
-    FirstValue(installation.context, u"SELECT NOMBRE FROM INFO");
-    EXPECT_EQ(installation.session.DbConnection->ConnectionString(),
-              BuildConnectionString(installation.context, u"LOCALHOST"));
-    CloseAdoObject(installation.session.DbConnection);
-}
-
-TEST(Database, KeepsTheUnopenedConnectionWhenOpeningFails) {
-    TestInstallation installation;
-    std::string path = installation.folder.string() + "/DATOS/EMP1/velmorn3.fdb";
-    try {
-        OpenRecordset(installation.context, u"SELECT 1 FROM RDB$DATABASE");
-        FAIL() << "a missing database opened";
-    } catch (const DatabaseError& failure) {
-        EXPECT_EQ(failure.Code(), 335544344);
-        EXPECT_EQ(std::string(failure.what()),
-                  "I/O error during \"open\" operation for file \"" + path +
-                      "\"\nError while trying to open file\nNo such file or directory");
+    for (const std::string server : {"", "127.0.0.1"}) {
+        installation.SetServer(server);
+        const std::u16string attachments = FirstValue(context, AttachmentCount);
+        auto connection = installation.session.DbConnection;
+        EXPECT_EQ(connection->ConnectionString(),
+                  BuildConnectionString(context, server.empty() ? u"LOCALHOST" : u"127.0.0.1"));
+        EXPECT_EQ(FirstValue(context, AttachmentCount), attachments) << "the same connection";
+        EXPECT_EQ(installation.session.DbConnection, connection);
+        CloseAdoObject(installation.session.DbConnection);
+        EXPECT_EQ(installation.session.DbConnection, nullptr);
+        EXPECT_EQ(connection->State(), StateClosed);
     }
+}
+
+// The client's own codes and messages reach the caller.
+TEST(Database, FailuresCarryTheClientsCodeAndLeaveTheConnectionClosed) {
+    TestInstallation installation;
+    EXPECT_THROW(OpenRecordset(installation.context, u"SELECT 1 FROM RDB$DATABASE"), DatabaseError);
     ASSERT_NE(installation.session.DbConnection, nullptr);
     EXPECT_EQ(installation.session.DbConnection->State(), StateClosed);
     CloseAdoObject(installation.session.DbConnection);
-    EXPECT_EQ(installation.session.DbConnection, nullptr);
-}
 
-TEST(Database, ReportsTheClientsMessages) {
-    TestInstallation installation;
     ASSERT_TRUE(installation.MakeShopDatabase());
-    auto failureOf = [&](const std::u16string& connectionString) -> std::string {
+    auto codeOf = [&](const std::u16string& connectionString) -> std::string {
         try {
-            Connection connection(*installation.os);
-            connection.Open(connectionString);
+            Connection(*installation.os).Open(connectionString);
         } catch (const DatabaseError& failure) {
             return std::to_string(failure.Code()) + " " + failure.what();
         }
         return "opened";
     };
-    std::u16string database = u"database=localhost:" + DatabaseFilePath(installation.context);
-    std::u16string rest = u";NOWAIT=1;dialect=3;auto_commit=true;CHARSET=ISO8859_1;Client=none;";
-    EXPECT_EQ(failureOf(database + u";user=SYSDBA;password=wrong" + rest),
-              "335544472 Your user name and password are not defined. Ask your database "
-              "administrator to set up a Firebird login.");
-    EXPECT_EQ(failureOf(u"database=127.0.0.1/3051:/x.fdb;user=SYSDBA;password=tovalquin" + rest),
-              "335544721 Unable to complete network request to host \"127.0.0.1\".\nFailed to "
-              "establish a connection.");
-    EXPECT_EQ(failureOf(database + u";user=SYSDBA;password=tovalquin;CHARSET=KOI8R"),
+    const std::u16string database = u"database=localhost:" + DatabaseFilePath(installation.context);
+    const std::u16string rest = u";NOWAIT=1;dialect=3;CHARSET=ISO8859_1;Client=none;";
+    EXPECT_TRUE(codeOf(database + u";user=SYSDBA;password=wrong" + rest).starts_with("335544472 "));
+    EXPECT_TRUE(codeOf(u"database=127.0.0.1/3051:/x.fdb;user=SYSDBA;password=tovalquin" + rest)
+                    .starts_with("335544721 Unable to complete network request"));
+    EXPECT_EQ(codeOf(database + u";user=SYSDBA;password=tovalquin;CHARSET=KOI8R"),
               "0 Unsupported connection character set KOI8R");
-
     try {
         OpenRecordset(installation.context, u"SELECT NOPE FROM INFO");
         FAIL() << "a failing statement ran";
     } catch (const DatabaseError& failure) {
-        EXPECT_EQ(std::string(failure.what()),
-                  "Dynamic SQL Error\nSQL error code = -206\nColumn unknown\nNOPE\nAt line 1, "
-                  "column 8");
+        EXPECT_NE(std::string(failure.what()).find("Column unknown\nNOPE"), std::string::npos);
     }
     CloseAdoObject(installation.session.DbConnection);
 }

@@ -70,23 +70,9 @@ TEST(ConnectionString, DescribesTheInstallationDatabase) {
     EXPECT_EQ(ParseConnectionString(u"dialect=-32768").dialect, -32768);
 }
 
-TEST(CloseAdoObject, ClearsTheReferenceWhateverItHolds) {
-    std::shared_ptr<Connection> nothing;
-    CloseAdoObject(nothing);
-    EXPECT_EQ(nothing, nullptr);
-
-    WindowsInstallation windows;
-    windows.session.DbConnection = std::make_shared<Connection>(windows.os);
-    CloseAdoObject(windows.session.DbConnection);
-    EXPECT_EQ(windows.session.DbConnection, nullptr);
-
-    auto neverOpened = std::make_shared<Recordset>();
-    CloseAdoObject(neverOpened);
-    EXPECT_EQ(neverOpened, nullptr);
-}
-
 TEST(ClientLibrary, ReportsWhyALibraryCannotLoad) {
     fixtures::FakeOs os;
+    os.realLibraries = true;
     try {
         DynamicLibrary library(os, u"/nonexistent/FbClient.dll");
         FAIL() << "a missing library loaded";

@@ -53,20 +53,15 @@ TEST(WorkstationProfile, ReadsTheShopFromItsDatabaseWithAccentsIntact) {
          &Profile::warehouse, u"Almacén CENTRAL -> C1 - Localidad: LO - Provincia: PR"},
         // A code that reads as the number 0 is the demonstration company's.
         {"UPDATE INFO SET LIC = '0';", &Profile::code, u"0000000000001"},
-        {"UPDATE INFO SET LIC = '';", &Profile::code, u"0000000000001"},
         {"UPDATE INFO SET LIC = 'ABC-9';", &Profile::code, u"0000000000001"},
-        {"UPDATE INFO SET LIC = ' 0 ';", &Profile::code, u"0000000000001"},
         {"UPDATE INFO SET LIC = '0004711';", &Profile::code, u"0004711"},
-        {"UPDATE INFO SET LIC = '12 AB';", &Profile::code, u"12 AB"},
         // The touch-screen option of this terminal: anything but "NO".
         {"UPDATE TPVOPCIONES SET VALOR = ' no ' WHERE IDTERMINAL = 3;", &Profile::touchScreen,
          u"0"},
-        {"UPDATE TPVOPCIONES SET VALOR = '' WHERE IDTERMINAL = 3;", &Profile::touchScreen, u"-1"},
         {"UPDATE TPVOPCIONES SET VALOR = 'NOPE' WHERE IDTERMINAL = 3;", &Profile::touchScreen,
          u"-1"},
         {"DELETE FROM TPVOPCIONES WHERE IDTERMINAL = 3;", &Profile::touchScreen, u"0"},
         {"UPDATE INFO SET ID = 4;", &Profile::touchScreen, u"0"},
-        {"UPDATE INFO SET ID = 4;", &Profile::terminal, u"Terminal Nº 4 CAJA 2"},
         // A NULL that cannot be converted keeps what was read before it.
         {"UPDATE TPVOPCIONES SET VALOR = NULL WHERE IDTERMINAL = 3;", &Profile::touchScreen, u"0"},
     };

@@ -1,6 +1,7 @@
-#include "ChildProcess.h"
 #include "FakeOs.h"
+#include "platform/ProcessRunner.h"
 #include "platform/win32/DdeSource.h"
+#include "platform/win32/Win32Os.h"
 #include "service/IncidentLookup.h"
 #include "service/StatusView.h"
 #include "ui/FormTables.h"
@@ -197,11 +198,22 @@ TEST(Win32Windows, CerrarFromAnotherProgramClosesTheMainWindowAndNothingElseDoes
     Program program;
     program.windows.MainWindow().Show();
     for (auto [command, closes] : {std::pair{u"cerrar", false}, {u"Cerrar", true}}) {
-        win32test::ChildProcess client(win32test::HelperPath(u"DdeClient.exe") + u" " +
+        // The client's exit code, the window's messages running while it talks to it.
+        platform::win32::Win32Os os;
+        const auto handle = os.OpenProcess(
+            platform::ProcessQueryInformation,
+            platform::StartProgram(os,
+                                   os.ProgramFolder() + u"\\DdeClient.exe " +
                                        platform::win32::DdeSource::ExecutableBaseName() +
-                                       u" FrmMain " + command);
-        ASSERT_TRUE(client.WaitForExit());
-        EXPECT_EQ(client.ExitCode(), 0u) << "delivered, never accepted";
+                                       u" FrmMain " + command,
+                                   platform::WindowStyle::Hidden));
+        uint32_t code = platform::StillActive;
+        for (int i = 0;
+             i < 600 && os.GetExitCodeProcess(handle, code) && code == platform::StillActive;
+             ++i, os.Sleep(50))
+            win32::Win32EventPump().ProcessPendingEvents();
+        os.CloseHandle(handle);
+        EXPECT_EQ(code, 0u) << "delivered, never accepted";
         win32::Win32EventPump().ProcessPendingEvents();
         EXPECT_EQ(program.windows.MainWindow().IsLoaded(), !closes);
     }

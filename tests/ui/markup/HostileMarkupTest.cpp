@@ -2,7 +2,6 @@
 #include "text/Encoding.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 using namespace ui::markup;
 
@@ -87,16 +86,4 @@ TEST(MarkupLayout, HostileMarkupGivesAResult) {
     const size_t lines = huge.size() / 50 + 1; // 50 characters a line
     EXPECT_EQ(check(u"<TextBlock TextWrapping='Wrap' Text='" + huge + u"'/>"),
               std::tuple(true, lines, 16.0 * lines));
-
-    std::mt19937 random(20240312);
-    const std::u16string pieces[] = {u"<", u">", u"/>", u"</",     u"='",     u"'",           u"&#",
-                                     u";", u" ", u"x",  u"\xD800", u"Margin", u"<LineBreak/>"};
-    for (int input = 0; input < 500; ++input) {
-        std::u16string markup;
-        for (int i = std::uniform_int_distribution(0, 60)(random); i > 0; --i) {
-            markup += random() % 4 ? pieces[random() % std::size(pieces)]
-                                   : std::u16string(1, char16_t(random()));
-        }
-        check(markup);
-    }
 }
