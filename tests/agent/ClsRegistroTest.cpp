@@ -11,14 +11,13 @@ namespace {
 // the sub-keys that look like roots.
 TEST(ClsRegistro, TheRootIsTakenFromTheStartOfThePathOrElseFromTheCaller) {
     test_support::WatchedOs os;
+    // clang-format off
     const std::tuple<std::u16string, std::u16string, uint32_t> roots[] = {
-        {u"HKCR", u"HKEY_CLASSES_ROOT", HkeyClassesRoot},
-        {u"HKCU", u"HKEY_CURRENT_USER", HkeyCurrentUser},
-        {u"HKLM", u"HKEY_LOCAL_MACHINE", HkeyLocalMachine},
-        {u"HKU", u"HKEY_USERS", HkeyUsers},
-        {u"HKCC", u"HKEY_CURRENT_CONFIG", HkeyCurrentConfig},
-        {u"HKDD", u"HKEY_DYN_DATA", HkeyDynData},
+        {u"HKCR", u"HKEY_CLASSES_ROOT", HkeyClassesRoot}, {u"HKCU", u"HKEY_CURRENT_USER", HkeyCurrentUser},
+        {u"HKLM", u"HKEY_LOCAL_MACHINE", HkeyLocalMachine}, {u"HKU", u"HKEY_USERS", HkeyUsers},
+        {u"HKCC", u"HKEY_CURRENT_CONFIG", HkeyCurrentConfig}, {u"HKDD", u"HKEY_DYN_DATA", HkeyDynData},
         {u"HKPD", u"HKEY_PERFORMANCE_DATA", HkeyPerformanceData}};
+    // clang-format on
     for (const auto& [name, fullName, root] : roots) {
         os.SetRegistryString(root, u"Software\\Probe", u"Root", name);
         os.SetRegistryString(root, u"hklm\\Software\\Probe", u"Root", name + u" (hklm)");

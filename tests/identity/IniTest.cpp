@@ -42,22 +42,18 @@ TEST(Ini, ValuesFollowTheWindowsProfileRulesInAnsiAndUnicodeFiles) {
         SCOPED_TRACE(name);
         system.Write(name, bytes);
         const std::u16string file = system.Path(name);
+        // clang-format off
         const struct {
             std::u16string_view section, key, value;
         } cases[] = {
-            {u"INICIO", u"SERVIDOR", u"  192.168.1.10 "},
-            {u"inicio", u"servidor", u"  192.168.1.10 "},
-            {u"INICIO", u"Quoted", u"single"},
-            {u"INICIO", u"Half", u"\"open"},
-            {u"INICIO", u"Empty", u"default"},
-            {u"INICIO", u"EMPRESA", empresa},
+            {u"INICIO", u"SERVIDOR", u"  192.168.1.10 "}, {u"inicio", u"servidor", u"  192.168.1.10 "},
+            {u"INICIO", u"Quoted", u"single"}, {u"INICIO", u"Half", u"\"open"},
+            {u"INICIO", u"Empty", u"default"}, {u"INICIO", u"EMPRESA", empresa},
             {u"INICIO", u"  MI CLAVE ", u"normalised"}, // trimmed, inner blanks as "_", first
-            {u"INICIO", u" OTRA CLAVE", u"as given"},
-            {u"INICIO", u"Missing", u"default"},
-            {u"General", u"servidor", u"wrong section"},
-            {u"Otra", u"SERVIDOR", u"default"},
-            {u"INICIO", u"Later", u"default"}, // only the first [INICIO] is searched
-        };
+            {u"INICIO", u" OTRA CLAVE", u"as given"}, {u"INICIO", u"Missing", u"default"},
+            {u"General", u"servidor", u"wrong section"}, {u"Otra", u"SERVIDOR", u"default"},
+            {u"INICIO", u"Later", u"default"}}; // only the first [INICIO] is searched
+        // clang-format on
         for (const auto& c : cases)
             EXPECT_EQ(identity::ReadIniValue(system.os(), file, c.section, c.key, u"default"),
                       c.value)

@@ -29,20 +29,14 @@ TEST(Encoding, InvalidUtf8BecomesReplacementCharacters) {
         std::string bytes;
         std::u16string text;
     };
-    const Case cases[] = {
-        {"\x80", u"\uFFFD"},                               // stray continuation byte
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},                     // overlong "/"
-        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},           // overlong three-byte form
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},           // encoded surrogate
-        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, // beyond U+10FFFF
-        {"\xE2\x82", u"\uFFFD"},                           // cut short at the end
-        {"\xE2\x82"
-         "A",
-         u"\uFFFDA"}, // cut short by a new character
-        {"\xFF"
-         "a",
-         u"\uFFFDa"},
-    };
+    const Case cases[] = {{"\x80", u"\uFFFD"},                     // stray continuation byte
+                          {"\xC0\xAF", u"\uFFFD\uFFFD"},           // overlong "/"
+                          {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"}, // overlong three-byte form
+                          {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, // encoded surrogate
+                          {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, // beyond U+10FFFF
+                          {"\xE2\x82", u"\uFFFD"},                           // cut short at the end
+                          {"\xE2\x82\x41", u"\uFFFDA"}, // cut short by a new character ("A")
+                          {"\xFF\x61", u"\uFFFDa"}};
     for (const Case& c : cases) {
         EXPECT_EQ(Utf8ToUtf16(c.bytes), c.text);
         EXPECT_FALSE(IsValidUtf8(c.bytes));

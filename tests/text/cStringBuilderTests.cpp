@@ -1,6 +1,6 @@
+#include "Raised.h"
 #include "text/cStringBuilder.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace text {
@@ -14,17 +14,8 @@ State Of(const cStringBuilder& builder) {
     return {builder.toString(), builder.Capacity()};
 }
 
-// The number and description of the error the action raised.
-std::pair<int32_t, std::string> ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return {e.Number(), e.what()};
-    }
-    return {0, "nothing raised"};
-}
-
-const std::pair<int32_t, std::string> OutOfRange{9, "Subscript out of range"};
+const std::string OutOfRange = "error 9 Subscript out of range";
+const std::string OutOfMemory = "error 7 Out of memory";
 
 cStringBuilder BuilderWith(std::u16string_view content, int32_t chunk) {
     cStringBuilder builder;
@@ -55,9 +46,9 @@ TEST(cStringBuilder, GrowsByWholeChunksFromTheOldCapacity) {
     EXPECT_EQ(small.toString(), u"0123456789abcd\r\ne");
 
     for (int32_t refused : {0, -1})
-        EXPECT_EQ(ErrorOf([&] { small.ChunkSize(refused); }),
-                  (std::pair<int32_t, std::string>{5, "Invalid procedure call or argument"}));
-    EXPECT_EQ(ErrorOf([&] { small.ChunkSize(1073741824); }).first, 6);
+        EXPECT_EQ(fixtures::Raised([&] { small.ChunkSize(refused); }),
+                  "error 5 Invalid procedure call or argument");
+    EXPECT_EQ(fixtures::Raised([&] { small.ChunkSize(1073741824); }), "error 6 Overflow");
     EXPECT_EQ(small.ChunkSize(), 4);
     small.ChunkSize(1073741823);
     EXPECT_EQ(small.ChunkSize(), 1073741823);
@@ -82,14 +73,14 @@ TEST(cStringBuilder, InsertAndRemoveWithinTheContentOnly) {
     builder.InsertByVal(3, u"-");
     EXPECT_EQ(Of(builder), (State{u"abc-def", 8}));
     for (int32_t outside : {8, -1})
-        EXPECT_EQ(ErrorOf([&] { builder.Insert(outside, u"x"); }), OutOfRange);
-    EXPECT_EQ(ErrorOf([&] { builder.InsertByVal(8, u"x"); }), OutOfRange);
+        EXPECT_EQ(fixtures::Raised([&] { builder.Insert(outside, u"x"); }), OutOfRange);
+    EXPECT_EQ(fixtures::Raised([&] { builder.InsertByVal(8, u"x"); }), OutOfRange);
 
     builder.Remove(3, 1);
     EXPECT_EQ(Of(builder), (State{u"abcdef", 8})) << "removing keeps the capacity";
     for (auto [index, length] :
          {std::pair{4, 3}, {7, 0}, {-1, 1}, {1, -1}, {2147483647, 2147483647}})
-        EXPECT_EQ(ErrorOf([&] { builder.Remove(index, length); }), OutOfRange);
+        EXPECT_EQ(fixtures::Raised([&] { builder.Remove(index, length); }), OutOfRange);
     builder.Remove(0, 0);
     builder.Remove(4, 2);
     EXPECT_EQ(Of(builder), (State{u"abcd", 8}));
@@ -121,7 +112,8 @@ TEST(cStringBuilder, FindOnlyWithinTheContent) {
                  {u"x", 1, 0, 0},  {u"D", 8, 0, 8},  {u"D", 9, 0, 0}};
     for (const auto& f : finds)
         EXPECT_EQ(builder.Find(f.text, f.start, f.compare), f.position) << f.start;
-    EXPECT_EQ(ErrorOf([&] { builder.Find(u"a", 1, 2); }).first, 5);
+    EXPECT_EQ(fixtures::Raised([&] { builder.Find(u"a", 1, 2); }),
+              "error 5 Invalid procedure call or argument");
 
     builder.Remove(2, 6);
     for (std::u16string_view leftover : {u"cd", u"bc", u" "})
@@ -151,13 +143,13 @@ TEST(cStringBuilder, HeapMinimizeLeavesAtMostOneChunkOfSpareRoom) {
 TEST(cStringBuilder, GrowthBeyondTheByteCountKeepsTheBuilder) {
     cStringBuilder builder = BuilderWith(u"abc", 8192);
     builder.ChunkSize(1073741823);
-    EXPECT_EQ(ErrorOf([&] { builder.Append(std::u16string(8190, u'x')); }),
-              (std::pair<int32_t, std::string>{7, "Out of memory"}));
+    EXPECT_EQ(fixtures::Raised([&] { builder.Append(std::u16string(8190, u'x')); }), OutOfMemory);
     EXPECT_EQ(Of(builder), (State{u"abc", 8192}));
-    EXPECT_EQ(ErrorOf([&] { builder.Insert(0, std::u16string(8190, u'x')); }).first, 7);
+    EXPECT_EQ(fixtures::Raised([&] { builder.Insert(0, std::u16string(8190, u'x')); }),
+              OutOfMemory);
     builder.Append(std::u16string(8189, u'x'));
     EXPECT_EQ(builder.Length(), 8192);
-    EXPECT_EQ(ErrorOf([&] { builder.Append(u'y'); }).first, 7);
+    EXPECT_EQ(fixtures::Raised([&] { builder.Append(u'y'); }), OutOfMemory);
     EXPECT_EQ(builder.Length(), 8192);
 }
 
