@@ -26,6 +26,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 echo
+# The demonstration shop's workstation is a Spanish one: its dates read day first.
+export LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     build/demo/src/ui/qt/asistencia-remota
 else
