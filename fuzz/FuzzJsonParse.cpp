@@ -1,4 +1,4 @@
-#include "text/Encoding.h"
+#include "FuzzInput.h"
 #include "text/RuntimeError.h"
 
 #include "json/Collection.h"
@@ -10,21 +10,8 @@
 #include <string_view>
 
 // Any text through parse, then every value of the result read the way callers read it.
-// An input starting with a zero byte is taken as raw UTF-16 code units (little-endian), so
-// that unpaired surrogates and any other unit reach the parser; any other input is UTF-8.
 
 namespace {
-
-std::u16string TextOf(const uint8_t* data, size_t size) {
-    if (size > 0 && data[0] == 0) {
-        std::u16string units;
-        for (size_t i = 1; i + 1 < size; i += 2) {
-            units.push_back(char16_t(data[i] | (data[i + 1] << 8)));
-        }
-        return units;
-    }
-    return text::Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(data), size));
-}
 
 void ReadScalar(const json::JsonValue& value) {
     try {
@@ -58,7 +45,7 @@ void Walk(const json::JsonValue& value, int depth) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::u16string source = TextOf(data, size);
+    const std::u16string source = FuzzText(data, size);
     json::clsJson parser;
     const json::JsonValue result = parser.parse(source);
     Walk(result, 0);

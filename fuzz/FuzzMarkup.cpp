@@ -1,4 +1,4 @@
-#include "text/Encoding.h"
+#include "FuzzInput.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/markup/MarkupParser.h"
 
@@ -11,23 +11,11 @@
 
 // Any caption through the parser and the layout at a few label sizes, with a measurer whose
 // character widths vary, then every number of the display list checked the way a painter
-// relies on it. An input starting with a zero byte is taken as raw UTF-16 code units
-// (little-endian), so that unpaired surrogates reach the parser; any other input is UTF-8.
+// relies on it.
 
 namespace {
 
 using namespace ui::markup;
-
-std::u16string TextOf(const uint8_t* data, size_t size) {
-    if (size > 0 && data[0] == 0) {
-        std::u16string units;
-        for (size_t i = 1; i + 1 < size; i += 2) {
-            units.push_back(char16_t(data[i] | (data[i + 1] << 8)));
-        }
-        return units;
-    }
-    return text::Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(data), size));
-}
 
 struct VaryingMeasurer : TextMeasurer {
     double Width(std::u16string_view text, const Font& font) override {
@@ -81,7 +69,7 @@ struct ItemCheck {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::u16string caption = TextOf(data, size);
+    const std::u16string caption = FuzzText(data, size);
     const Document document = Parse(caption);
     if (!document.wellFormed) {
         const auto* shown = document.root.Find(u"Text");

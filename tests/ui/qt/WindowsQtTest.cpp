@@ -31,6 +31,14 @@ using namespace driver;
 namespace {
 
 constexpr uint32_t Hklm = 0x80000002;
+
+QWidget* TermsShown() {
+    return Window("Splash");
+}
+void AcceptTerms() {
+    Click(Control("Splash", "Ch00"));
+    Click(Control("Splash", "Bt00"));
+}
 constexpr char16_t AgentKey[] = u"SOFTWARE\\Wow6432Node\\TeamViewer";
 
 // The program over the fake OS, with the real windows and dialogs.
@@ -60,12 +68,7 @@ struct QtRun {
     void Start() {
         os.SetRegistryString(Hklm, AgentKey, u"Version", u"15.48.4");
         ScriptedUser user;
-        user.Then(
-                "terms", [] { return Window("Splash"); },
-                [] {
-                    Click(Control("Splash", "Ch00"));
-                    Click(Control("Splash", "Bt00"));
-                })
+        user.Then("terms", TermsShown, AcceptTerms)
             .Then(
                 "company prompt",
                 [] { return qobject_cast<QInputDialog*>(QApplication::activeModalWidget()); },
@@ -129,12 +132,7 @@ void WindowsQtTest::startupAnswersItsBoxesAndShowsTheMainWindow() {
     run.os.SetRegistryString(Hklm, AgentKey, u"Version", u"9.0.1");
     QString notice;
     ScriptedUser user;
-    user.Then(
-            "terms", [] { return Window("Splash"); },
-            [] {
-                Click(Control("Splash", "Ch00"));
-                Click(Control("Splash", "Bt00"));
-            })
+    user.Then("terms", TermsShown, AcceptTerms)
         .Then(
             "agent notice", [] { return ShownMessageBox(); },
             [&] {
