@@ -4,7 +4,6 @@
 #include "json/Collection.h"
 #include "json/Dictionary.h"
 #include "json/JsonValue.h"
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 

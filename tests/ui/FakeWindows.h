@@ -97,6 +97,12 @@ struct LoggingDialogs : fixtures::FakeDialogs {
 inline constexpr uint32_t Hklm = 0x80000002;
 inline constexpr char16_t AgentKey[] = u"SOFTWARE\\Wow6432Node\\TeamViewer";
 
+// The installation every window test runs in.
+inline const app::Configuration Installation{.installDir = u"C:\\Velmorn3",
+                                             .serviceHost = u"127.0.0.1:9",
+                                             .webHost = u"ayuda.example.net",
+                                             .standbyPhone = u"(+34) 900 123 456"};
+
 // One run of the program over the fake OS and fake windows, with a current agent whose
 // ClientID is 123456789.
 struct UiRun {
@@ -109,14 +115,7 @@ struct UiRun {
     LoggingDialogs dialogs{views.log};
     fixtures::FakeEventPump events;
     app::SessionState session;
-    app::Context context{os,
-                         dialogs,
-                         events,
-                         session,
-                         {.installDir = u"C:\\Velmorn3",
-                          .serviceHost = u"127.0.0.1:9",
-                          .webHost = u"ayuda.example.net",
-                          .standbyPhone = u"(+34) 900 123 456"}};
+    app::Context context{os, dialogs, events, session, Installation};
     Windows windows{context, views};
 };
 

@@ -1,4 +1,4 @@
-#include "FakeOs.h"
+#include "../ui/FakeWindows.h"
 #include "platform/ProcessRunner.h"
 #include "platform/win32/DdeSource.h"
 #include "platform/win32/Win32Os.h"
@@ -26,12 +26,8 @@
 namespace ui {
 namespace {
 
+using test_support::Installation;
 using win32::FormWindow;
-
-app::Configuration Config() {
-    return {u"C:\\Velmorn3",     u'\\', u"127.0.0.1:9", u"www.example.com", u"soporte@example.com",
-            u"(+34) 900 000 000"};
-}
 
 // The real windows over the portable core, with a scripted OS and scripted waits.
 struct Program {
@@ -39,7 +35,7 @@ struct Program {
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
     app::SessionState session;
-    app::Context context{os, dialogs, events, session, Config()};
+    app::Context context{os, dialogs, events, session, Installation};
     win32::Win32ViewFactory views;
     Windows windows{context, views};
 };
@@ -88,7 +84,7 @@ TEST(Win32Windows, AreBuiltFromTheirTables) {
         {ControlKind::GroupBox, L"Button"},
         {ControlKind::Picture, L""}};
     for (const FormSpec& table :
-         {SplashTable(), FrmMainTable(Config()), FrmExplicaTable(), FrmDialogTable()}) {
+         {SplashTable(), FrmMainTable(Installation), FrmExplicaTable(), FrmDialogTable()}) {
         auto view = views.CreateView(table, none);
         auto& form = dynamic_cast<FormWindow&>(*view);
         const UINT dpi = win32::WindowDpi(form.Handle());
@@ -142,7 +138,7 @@ TEST(Win32Windows, TheMainWindowOpensTheFormOnceAndItsLinksChangeColour) {
     Program program;
     program.windows.MainWindow().Show();
     const wchar_t* main = L"Asistencia Remota Lunadoro";
-    const FormSpec table = FrmMainTable(Config());
+    const FormSpec table = FrmMainTable(Installation);
     for (int click = 0; click < 2; ++click)
         SendMessageW(Control(main, table, u"Bt00"), BM_CLICK, 0, 0);
     EXPECT_NE(FindWindowW(FormWindow::ClassName, L"Soporte Remoto"), nullptr);
@@ -177,7 +173,7 @@ TEST(Win32Windows, EnterLooksUpTheNumberAndALookupWaitingIgnoresMore) {
     program.os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe", {.pollsUntilExit = 3});
     program.windows.MainWindow().Show();
     const FormSpec table = FrmDialogTable();
-    HWND link = Control(L"Asistencia Remota Lunadoro", FrmMainTable(Config()), u"Lb10", 3);
+    HWND link = Control(L"Asistencia Remota Lunadoro", FrmMainTable(Installation), u"Lb10", 3);
     SendMessageW(link, WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
     SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     HWND number = Control(L"Consultar incidencia", table, u"Tx00");
@@ -222,12 +218,7 @@ TEST(Win32Windows, CerrarFromAnotherProgramClosesTheMainWindowAndNothingElseDoes
 // Every colour of the laid-out content shows in the painting; content taller than the
 // label scrolls.
 TEST(Win32MarkupLabel, PaintsEveryMarkupTextOfTheProgram) {
-    win32::Win32ViewFactory views;
-    fixtures::FakeOs os;
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, Config()};
+    Program program;
     json::clsJson parser;
     auto incident = parser.parse(
         u"{\"ID\":7,\"CABECERA\":{\"NUMERO\":\"A-77\",\"FECHA\":\"01/12/2025\",\"ESTADO\":"
@@ -239,7 +230,7 @@ TEST(Win32MarkupLabel, PaintsEveryMarkupTextOfTheProgram) {
     for (const std::u16string& markup :
          {TermsMarkup(u"(+34) 900 000 000"), std::u16string(service::NotFoundMarkup),
           std::u16string(service::NoDataMarkup), std::u16string(service::NoConnectionMarkup),
-          service::StatusView(context, incident)}) {
+          service::StatusView(program.context, incident)}) {
         SetWindowTextW(label, Wide(markup).c_str());
         BITMAPINFO info{};
         info.bmiHeader = {sizeof info.bmiHeader, 465, -345, 1, 32, BI_RGB, 0, 0, 0, 0, 0};

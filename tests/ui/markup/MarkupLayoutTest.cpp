@@ -1,4 +1,5 @@
 #include "FixedMeasurer.h"
+#include "ui/TermsText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,24 +24,11 @@ const std::u16string authorisation =
 const std::u16string hours =
     u"Nuestro horario de atención es de Lunes a Viernes de 8:30 a 18:30 (UTC +00:00). Sábados y "
     u"domingos se atenderá al teléfono de guardia: (+34) 910 000 000.";
-const std::u16string stop =
-    u"<GradientStop Color='{x:Static SystemColors.GradientActiveCaptionColor}' Offset='";
-
 } // namespace
 
 TEST(MarkupLayout, TermsShowACentredFramedPanelOfWrappedParagraphs) {
-    const std::u16string markup = Joined(
-        {u"<Border Padding='10' BorderThickness='1' BorderBrush='#767676'>", u"<Border.Background>",
-         u"<LinearGradientBrush EndPoint='0.5,1' StartPoint='0.5, 0'>", stop + u"0'/>",
-         stop + u"1'/>", u"</LinearGradientBrush>", u"</Border.Background>",
-         u"<StackPanel VerticalAlignment='Center' HorizontalAlignment='Center'>",
-         u"<TextBlock Padding='20' FontSize='16'  TextWrapping='Wrap' >",
-         u"<Run Foreground='Red'>AUTORIZO</Run>" + authorisation.substr(8), u"</TextBlock>",
-         u"<TextBlock Padding='20' FontSize='16' TextWrapping='Wrap'>", hours, u"</TextBlock>",
-         u"</StackPanel>", u"</Border>"},
-        u"\r\n");
     const Theme theme{.gradientActiveCaption = 0xABCDEF, .fontFamily = u"Tahoma"};
-    const DisplayList list = LayOut(markup, 465, 345, theme);
+    const DisplayList list = LayOut(ui::TermsMarkup(u"(+34) 910 000 000"), 465, 345, theme);
 
     // The system colour fills the inside of a grey frame, then comes the text.
     const Colour system = theme.gradientActiveCaption;

@@ -1,6 +1,6 @@
 // The Qt windows, offscreen: built from their tables, found by object name, clicked and
 // typed into as a user does, their message boxes answered.
-#include "FakeOs.h"
+#include "../FakeWindows.h"
 #include "ScriptedUser.h"
 #include "app/Main.h"
 #include "ui/FormTables.h"
@@ -14,13 +14,11 @@
 #include "ui/qt/QtViewFactory.h"
 #include "ui/qt/Scale.h"
 
-#include <QCheckBox>
 #include <QDBusConnection>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -30,7 +28,7 @@ using namespace driver;
 
 namespace {
 
-constexpr uint32_t Hklm = 0x80000002;
+using ui::test_support::AgentKey, ui::test_support::Hklm;
 
 QWidget* TermsShown() {
     return Window("Splash");
@@ -39,7 +37,6 @@ void AcceptTerms() {
     Click(Control("Splash", "Ch00"));
     Click(Control("Splash", "Bt00"));
 }
-constexpr char16_t AgentKey[] = u"SOFTWARE\\Wow6432Node\\TeamViewer";
 
 // The program over the fake OS, with the real windows and dialogs.
 struct QtRun {
@@ -51,15 +48,7 @@ struct QtRun {
     ui::qt::QtDialogs dialogs;
     ui::qt::QtEventPump events;
     app::SessionState session;
-    app::Context context{os,
-                         dialogs,
-                         events,
-                         session,
-                         {.installDir = u"C:\\Velmorn3",
-                          .serviceHost = u"127.0.0.1:9",
-                          .webHost = u"ayuda.example.net",
-                          .supportEmail = u"soporte@example.net",
-                          .standbyPhone = u"(+34) 900 123 456"}};
+    app::Context context{os, dialogs, events, session, ui::test_support::Installation};
     bool over = false;
     ui::qt::QtViewFactory views{os, [this] { over = true; }};
     ui::Windows windows{context, views};
