@@ -50,10 +50,11 @@ std::wstring Wide(std::u16string_view text) {
     return {text.begin(), text.end()};
 }
 
-// A top-level window of this program (or a box of the system's class) once it shows.
+// A top-level window of this program (or a box of the system's class) once it shows: it
+// exists before its controls do, and a click sent in between would be lost.
 HWND WaitFor(const wchar_t* type, const wchar_t* caption) {
     for (int attempt = 0; attempt < 500; ++attempt, Sleep(10))
-        if (HWND found = FindWindowW(type, caption))
+        if (HWND found = FindWindowW(type, caption); found && IsWindowVisible(found))
             return found;
     return nullptr;
 }
