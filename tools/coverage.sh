@@ -21,11 +21,13 @@ tests_status=0
 ctest --preset coverage || tests_status=$?
 
 mkdir -p "$build/report"
+# Only the coverage build is searched: a Wine prefix elsewhere under build/ links drive Z:
+# to the whole file system.
 gcovr --root . --filter 'src/' --object-directory "$build" \
     --exclude-directories '.*/CMakeFiles/[0-9.]+$' \
     --exclude-unreachable-branches --exclude-throw-branches \
     --json-summary "$build/report/summary.json" \
-    --html-details "$build/report/index.html" >/dev/null
+    --html-details "$build/report/index.html" "$build" >/dev/null
 
 python3 - "$build/report/summary.json" <<'PY'
 import json, sys
