@@ -6,14 +6,14 @@
 
 namespace ui {
 
-Form::Form(Windows& windows, FormSpec spec) : windows(windows), spec(std::move(spec)) {}
+Form::Form(Windows& windows, FormTable table) : windows(windows), table(std::move(table)) {}
 
 void Form::Load() {
     if (view)
         return;
     closedView.reset();
     closePending = false;
-    view = windows.Views().CreateView(spec, *this);
+    view = windows.Views().CreateView(table, *this);
     if (!view)
         throw std::runtime_error("No se pudo crear la ventana");
     OnLoad();

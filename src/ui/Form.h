@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Context.h"
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 #include "ui/FormView.h"
 
 #include <memory>
@@ -15,7 +15,7 @@ class Windows;
 // that the user closes while a service request runs closes when the request has ended.
 class Form : public FormEvents {
 public:
-    Form(Windows& windows, FormSpec spec);
+    Form(Windows& windows, FormTable table);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -43,7 +43,7 @@ private:
     friend class Windows;
     void CloseIfPending();
 
-    FormSpec spec;
+    FormTable table;
     std::unique_ptr<FormView> view;
     // A closed view lives on until the next load: its own event may still be running.
     std::unique_ptr<FormView> closedView;

@@ -19,7 +19,7 @@ Font SansSerif12() {
     return {.name = u"MS Sans Serif", .points = 12};
 }
 
-ControlSpec LinkLabel(int32_t index, TwipsRect place, std::u16string caption) {
+ControlEntry LinkLabel(int32_t index, TwipsRect place, std::u16string caption) {
     return {.name = u"Lb10",
             .kind = Label,
             .index = index,
@@ -30,21 +30,21 @@ ControlSpec LinkLabel(int32_t index, TwipsRect place, std::u16string caption) {
             .tracksPointer = true};
 }
 
-ControlSpec Logo(std::u16string_view name, TwipsRect place, std::u16string_view picture) {
+ControlEntry Logo(std::u16string_view name, TwipsRect place, std::u16string_view picture) {
     return {
         .name = name, .kind = Picture, .place = place, .picture = picture, .container = u"Gr00"};
 }
 
 } // namespace
 
-const ControlSpec* FindControl(const FormSpec& form, std::u16string_view name, int32_t index) {
-    for (const ControlSpec& control : form.controls)
+const ControlEntry* FindControl(const FormTable& form, std::u16string_view name, int32_t index) {
+    for (const ControlEntry& control : form.controls)
         if (control.name == name && control.index == index)
             return &control;
     return nullptr;
 }
 
-FormSpec SplashTable() {
+FormTable SplashTable() {
     return {.name = u"Splash",
             .caption = u"Garantías de uso",
             .clientWidth = 7455,
@@ -66,7 +66,7 @@ FormSpec SplashTable() {
             }};
 }
 
-FormSpec FrmMainTable(const app::Configuration& config) {
+FormTable FrmMainTable(const app::Configuration& config) {
     return {.name = u"frmMain",
             .caption = u"Asistencia Remota Lunadoro",
             .clientWidth = 11955,
@@ -121,7 +121,7 @@ FormSpec FrmMainTable(const app::Configuration& config) {
 }
 
 // The arrangement is ours: large text and touch-sized buttons, for a till.
-FormSpec FrmExplicaTable() {
+FormTable FrmExplicaTable() {
     return {.name = u"FrmExplica",
             .caption = u"Soporte Remoto",
             .clientWidth = 9900,
@@ -181,7 +181,7 @@ FormSpec FrmExplicaTable() {
             }};
 }
 
-FormSpec FrmDialogTable() {
+FormTable FrmDialogTable() {
     return {.name = u"frmDialog",
             .caption = u"Consultar incidencia",
             .clientWidth = 8400,

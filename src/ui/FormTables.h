@@ -1,14 +1,14 @@
 #pragma once
 
 #include "app/Context.h"
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 namespace ui {
 
 // Each window's controls as data, so that every front end builds the same window.
-FormSpec SplashTable();
-FormSpec FrmMainTable(const app::Configuration& config);
-FormSpec FrmExplicaTable();
-FormSpec FrmDialogTable();
+FormTable SplashTable();
+FormTable FrmMainTable(const app::Configuration& config);
+FormTable FrmExplicaTable();
+FormTable FrmDialogTable();
 
 } // namespace ui

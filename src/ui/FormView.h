@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 #include <cstdint>
 #include <memory>
@@ -63,7 +63,7 @@ public:
 class ViewFactory {
 public:
     virtual ~ViewFactory() = default;
-    virtual std::unique_ptr<FormView> CreateView(const FormSpec& form, FormEvents& events) = 0;
+    virtual std::unique_ptr<FormView> CreateView(const FormTable& form, FormEvents& events) = 0;
     // The last window of the program has been unloaded: the program ends.
     virtual void NoWindowLeft() = 0;
 };

@@ -22,9 +22,9 @@ struct FakeControl {
 // A window that keeps what its behaviour set; `log` records the windows' life in order.
 class FakeView : public FormView {
 public:
-    FakeView(const FormSpec& form, FormEvents& events, std::vector<std::u16string>& log)
+    FakeView(const FormTable& form, FormEvents& events, std::vector<std::u16string>& log)
         : name(form.name), events(events), log(log) {
-        for (const ControlSpec& c : form.controls)
+        for (const ControlEntry& c : form.controls)
             controls[{std::u16string(c.name), c.index}] = {c.caption, {}, {}, c.visible};
     }
     FakeControl& operator[](ControlId c) { return controls.at({std::u16string(c.name), c.index}); }
@@ -64,7 +64,7 @@ inline void FakeView::ShowModal() {
 
 class FakeViews : public ViewFactory {
 public:
-    std::unique_ptr<FormView> CreateView(const FormSpec& form, FormEvents& events) override {
+    std::unique_ptr<FormView> CreateView(const FormTable& form, FormEvents& events) override {
         auto view = std::make_unique<FakeView>(form, events, log);
         view->user = onModal[std::u16string(form.name)];
         views[std::u16string(form.name)] = view.get();

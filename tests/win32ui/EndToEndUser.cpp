@@ -24,7 +24,7 @@ HWND WaitFor(const wchar_t* type, const wchar_t* caption) {
     std::exit(1);
 }
 
-HWND In(HWND form, const ui::FormSpec& table, std::u16string_view name, int index = -1) {
+HWND In(HWND form, const ui::FormTable& table, std::u16string_view name, int index = -1) {
     return FormWindow::FindControlWindow(form, table, {name, index});
 }
 

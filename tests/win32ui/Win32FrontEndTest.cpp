@@ -59,7 +59,7 @@ HWND WaitFor(const wchar_t* type, const wchar_t* caption) {
     return nullptr;
 }
 
-HWND Control(const wchar_t* caption, const FormSpec& table, std::u16string_view name,
+HWND Control(const wchar_t* caption, const FormTable& table, std::u16string_view name,
              int32_t index = NoIndex) {
     return FormWindow::FindControlWindow(FindWindowW(FormWindow::ClassName, caption), table,
                                          {name, index});
@@ -84,7 +84,7 @@ TEST(Win32Windows, AreBuiltFromTheirTables) {
         {ControlKind::ProgressBar, L"msctls_progress32"},
         {ControlKind::GroupBox, L"Button"},
         {ControlKind::Picture, L""}};
-    for (const FormSpec& table :
+    for (const FormTable& table :
          {SplashTable(), FrmMainTable(Installation), FrmExplicaTable(), FrmDialogTable()}) {
         auto view = views.CreateView(table, none);
         auto& form = dynamic_cast<FormWindow&>(*view);
@@ -93,20 +93,21 @@ TEST(Win32Windows, AreBuiltFromTheirTables) {
         GetClientRect(form.Handle(), &client);
         EXPECT_EQ(client.right, win32::Pixels(table.clientWidth, dpi));
         EXPECT_EQ(TextOf(form.Handle()), Wide(table.caption));
-        for (const ControlSpec& spec : table.controls) {
-            HWND control = form.ControlWindow({spec.name, spec.index});
+        for (const ControlEntry& entry : table.controls) {
+            HWND control = form.ControlWindow({entry.name, entry.index});
             std::wstring type(64, L'\0');
             type.resize(control ? size_t(GetClassNameW(control, type.data(), 64)) : 0);
-            EXPECT_EQ(_wcsicmp(type.c_str(), classes.at(spec.kind).c_str()), 0) << Wide(spec.name);
+            EXPECT_EQ(_wcsicmp(type.c_str(), classes.at(entry.kind).c_str()), 0)
+                << Wide(entry.name);
             if (!control)
                 continue;
-            EXPECT_EQ(bool(GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP), spec.tabIndex >= 0);
-            if (spec.kind != ControlKind::TextBox && spec.kind != ControlKind::MarkupLabel) {
-                EXPECT_EQ(TextOf(control), Wide(spec.caption)) << Wide(spec.name);
+            EXPECT_EQ(bool(GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP), entry.tabIndex >= 0);
+            if (entry.kind != ControlKind::TextBox && entry.kind != ControlKind::MarkupLabel) {
+                EXPECT_EQ(TextOf(control), Wide(entry.caption)) << Wide(entry.name);
             }
-            if (!spec.font.name.empty()) {
-                EXPECT_EQ(FontOf(control).lfFaceName, Wide(spec.font.name));
-                EXPECT_EQ(FontOf(control).lfHeight, -std::lround(spec.font.points * dpi / 72));
+            if (!entry.font.name.empty()) {
+                EXPECT_EQ(FontOf(control).lfFaceName, Wide(entry.font.name));
+                EXPECT_EQ(FontOf(control).lfHeight, -std::lround(entry.font.points * dpi / 72));
             }
         }
     }
@@ -139,7 +140,7 @@ TEST(Win32Windows, TheMainWindowOpensTheFormOnceAndItsLinksChangeColour) {
     Program program;
     program.windows.MainWindow().Show();
     const wchar_t* main = L"Asistencia Remota Lunadoro";
-    const FormSpec table = FrmMainTable(Installation);
+    const FormTable table = FrmMainTable(Installation);
     for (int click = 0; click < 2; ++click)
         SendMessageW(Control(main, table, u"Bt00"), BM_CLICK, 0, 0);
     EXPECT_NE(FindWindowW(FormWindow::ClassName, L"Soporte Remoto"), nullptr);
@@ -173,7 +174,7 @@ TEST(Win32Windows, EnterLooksUpTheNumberAndALookupWaitingIgnoresMore) {
     Program program;
     program.os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe", {.pollsUntilExit = 3});
     program.windows.MainWindow().Show();
-    const FormSpec table = FrmDialogTable();
+    const FormTable table = FrmDialogTable();
     HWND link = Control(L"Asistencia Remota Lunadoro", FrmMainTable(Installation), u"Lb10", 3);
     SendMessageW(link, WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
     SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));

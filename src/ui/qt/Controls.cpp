@@ -69,34 +69,34 @@ QFont FontOf(const Font& font, const QFont& base) {
     return qtFont;
 }
 
-markup::Theme MarkupTheme(const ControlSpec& spec, const ControlSetting& setting) {
+markup::Theme MarkupTheme(const ControlEntry& entry, const ControlSetting& setting) {
     markup::Theme theme;
     theme.gradientActiveCaption = setting.gradientActiveCaption;
     theme.scale = setting.scale.DotsPerInch() / 96.0;
-    if (!spec.font.name.empty())
-        theme.fontFamily = spec.font.name;
-    if (spec.font.points > 0)
-        theme.fontSize = spec.font.points * 96.0 / 72.0;
+    if (!entry.font.name.empty())
+        theme.fontFamily = entry.font.name;
+    if (entry.font.points > 0)
+        theme.fontSize = entry.font.points * 96.0 / 72.0;
     return theme;
 }
 
-QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent, const ControlSetting& setting) {
-    const ControlId id{spec.name, spec.index};
+QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {
+    const ControlId id{entry.name, entry.index};
     FormEvents& events = setting.events;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Label: {
-        return new ControlLabel(id, spec.link, spec.tracksPointer, events, parent);
+        return new ControlLabel(id, entry.link, entry.tracksPointer, events, parent);
     }
     case ControlKind::MarkupLabel: {
-        auto* label = new MarkupLabel(MarkupTheme(spec, setting), parent);
-        label->SetMarkup(spec.caption);
+        auto* label = new MarkupLabel(MarkupTheme(entry, setting), parent);
+        label->SetMarkup(entry.caption);
         return label;
     }
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(ToQString(spec.caption), parent);
-        if (!spec.picture.empty()) {
-            button->setIcon(QIcon(LoadPicture(spec.picture)));
-            const int side = setting.scale.Pixels(spec.place.height) * 3 / 4;
+        auto* button = new QPushButton(ToQString(entry.caption), parent);
+        if (!entry.picture.empty()) {
+            button->setIcon(QIcon(LoadPicture(entry.picture)));
+            const int side = setting.scale.Pixels(entry.place.height) * 3 / 4;
             button->setIconSize(QSize(side, side));
         }
         QObject::connect(button, &QPushButton::clicked, button,
@@ -104,26 +104,26 @@ QWidget* CreateWidget(const ControlSpec& spec, QWidget* parent, const ControlSet
         return button;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(ToQString(spec.caption), parent);
+        auto* box = new QCheckBox(ToQString(entry.caption), parent);
         QObject::connect(box, &QCheckBox::clicked, box,
                          [&events, id] { Deliver([&] { events.Click(id); }); });
         return box;
     }
     case ControlKind::TextBox: {
-        QWidget* box = spec.multiLine ? static_cast<QWidget*>(new QPlainTextEdit(parent))
-                                      : new QLineEdit(parent);
+        QWidget* box = entry.multiLine ? static_cast<QWidget*>(new QPlainTextEdit(parent))
+                                       : new QLineEdit(parent);
         box->installEventFilter(new KeyReporter(id, events, box));
         return box;
     }
     case ControlKind::Picture:
-        return new PictureBox(id, spec.picture, spec.tracksPointer, events, parent);
+        return new PictureBox(id, entry.picture, entry.tracksPointer, events, parent);
     case ControlKind::ProgressBar: {
         auto* bar = new StatusBar(parent);
-        bar->setFormat(ToQString(spec.caption));
+        bar->setFormat(ToQString(entry.caption));
         return bar;
     }
     case ControlKind::GroupBox:
-        return new QGroupBox(ToQString(spec.caption), parent);
+        return new QGroupBox(ToQString(entry.caption), parent);
     }
     return new QWidget(parent);
 }
@@ -141,24 +141,24 @@ void Deliver(const std::function<void()>& handler) {
     }
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const ControlSetting& setting) {
-    QWidget* widget = CreateWidget(spec, parent, setting);
-    widget->setObjectName(ToQString(spec.name));
-    widget->setProperty("index", spec.index);
-    widget->setGeometry(setting.scale.Rect(spec.place));
-    widget->setFont(FontOf(spec.font, widget->font()));
-    if (spec.foreColour != DefaultColour) {
+QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {
+    QWidget* widget = CreateWidget(entry, parent, setting);
+    widget->setObjectName(ToQString(entry.name));
+    widget->setProperty("index", entry.index);
+    widget->setGeometry(setting.scale.Rect(entry.place));
+    widget->setFont(FontOf(entry.font, widget->font()));
+    if (entry.foreColour != DefaultColour) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, FromBgr(spec.foreColour));
+        palette.setColor(QPalette::WindowText, FromBgr(entry.foreColour));
         widget->setPalette(palette);
     }
-    if (!spec.toolTip.empty())
-        widget->setToolTip(ToQString(spec.toolTip));
-    if (spec.tabIndex == NoTabStop && spec.kind != ControlKind::TextBox)
+    if (!entry.toolTip.empty())
+        widget->setToolTip(ToQString(entry.toolTip));
+    if (entry.tabIndex == NoTabStop && entry.kind != ControlKind::TextBox)
         widget->setFocusPolicy(Qt::NoFocus);
-    widget->setVisible(spec.visible);
+    widget->setVisible(entry.visible);
     if (auto* label = qobject_cast<ControlLabel*>(widget))
-        label->SetCaption(ToQString(spec.caption));
+        label->SetCaption(ToQString(entry.caption));
     return widget;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 #include "ui/FormView.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/qt/Scale.h"
@@ -29,7 +29,7 @@ struct ControlSetting {
 };
 
 // Builds the control in its parent, placed, styled and wired to the window's events.
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const ControlSetting& setting);
+QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting);
 
 // A label; a link label reports presses, releases and clicks, a tracking one the pointer's
 // moves.

@@ -11,7 +11,7 @@
 
 namespace ui::qt {
 
-FormWindow::FormWindow(const FormSpec& form, const ControlSetting& setting)
+FormWindow::FormWindow(const FormTable& form, const ControlSetting& setting)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
@@ -26,9 +26,9 @@ FormWindow::FormWindow(const FormSpec& form, const ControlSetting& setting)
         setAutoFillBackground(true);
     }
     setMouseTracking(true);
-    for (const ControlSpec& spec : form.controls) {
-        QWidget* parent = spec.container.empty() ? this : Control({spec.container});
-        controls[{spec.name, spec.index}] = {CreateControl(spec, parent, setting), spec.kind};
+    for (const ControlEntry& entry : form.controls) {
+        QWidget* parent = entry.container.empty() ? this : Control({entry.container});
+        controls[{entry.name, entry.index}] = {CreateControl(entry, parent, setting), entry.kind};
     }
     SetTabOrder(form);
 }
@@ -45,11 +45,11 @@ ControlKind FormWindow::KindOf(ControlId control) const {
     return controls.at({control.name, control.index}).kind;
 }
 
-void FormWindow::SetTabOrder(const FormSpec& form) {
-    std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : form.controls)
-        if (spec.tabIndex != NoTabStop)
-            stops.push_back(&spec);
+void FormWindow::SetTabOrder(const FormTable& form) {
+    std::vector<const ControlEntry*> stops;
+    for (const ControlEntry& entry : form.controls)
+        if (entry.tabIndex != NoTabStop)
+            stops.push_back(&entry);
     std::sort(stops.begin(), stops.end(),
               [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
     for (size_t i = 1; i < stops.size(); ++i)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 #include "ui/FormView.h"
 #include "ui/qt/Controls.h"
 
@@ -15,7 +15,7 @@ namespace ui::qt {
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    FormWindow(const FormSpec& form, const ControlSetting& setting);
+    FormWindow(const FormTable& form, const ControlSetting& setting);
 
     QWidget* Control(ControlId control) const;
     ControlKind KindOf(ControlId control) const;
@@ -31,7 +31,7 @@ private:
         QWidget* widget;
         ControlKind kind;
     };
-    void SetTabOrder(const FormSpec& form);
+    void SetTabOrder(const FormTable& form);
 
     FormEvents& events;
     std::map<std::pair<std::u16string_view, int32_t>, Entry> controls;

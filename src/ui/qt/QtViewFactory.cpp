@@ -13,7 +13,7 @@ QtViewFactory::QtViewFactory(platform::Os& os, std::function<void()> onNoWindowL
     UseNearestFonts();
 }
 
-std::unique_ptr<FormView> QtViewFactory::CreateView(const FormSpec& form, FormEvents& events) {
+std::unique_ptr<FormView> QtViewFactory::CreateView(const FormTable& form, FormEvents& events) {
     const ControlSetting setting{events, Scale::OfScreen(),
                                  os.GetSysColor(platform::ColorGradientActiveCaption)};
     auto* window = new FormWindow(form, setting);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormSpec.h"
+#include "ui/FormTable.h"
 #include "ui/win32/Win32Api.h"
 
 namespace ui::win32 {

@@ -27,7 +27,7 @@ struct ChildClass {
     DWORD exStyle;
 };
 
-ChildClass ClassOf(const ControlSpec& control) {
+ChildClass ClassOf(const ControlEntry& control) {
     switch (control.kind) {
     case ControlKind::Label:
         return {L"STATIC", SS_LEFT | SS_NOPREFIX | (control.link ? SS_NOTIFY : 0u), 0};
@@ -86,7 +86,7 @@ BOOL CALLBACK DisableShownWindow(HWND other, LPARAM list) {
     return TRUE;
 }
 
-bool IsSingleLineEdit(const ControlSpec& control) {
+bool IsSingleLineEdit(const ControlEntry& control) {
     return control.kind == ControlKind::TextBox && !control.multiLine;
 }
 
@@ -104,16 +104,16 @@ void FormWindow::RegisterClass(HINSTANCE instance) {
     ::RegisterClassExW(&type);
 }
 
-FormWindow::FormWindow(const FormSpec& form, FormEvents& events, PictureResources& pictures)
-    : spec(form), events(events), pictures(pictures) {
+FormWindow::FormWindow(const FormTable& form, FormEvents& events, PictureResources& pictures)
+    : table(form), events(events), pictures(pictures) {
     std::wstring caption;
-    window = ::CreateWindowExW(0, ClassName, Wide(spec.caption, caption), MainStyle, CW_USEDEFAULT,
+    window = ::CreateWindowExW(0, ClassName, Wide(table.caption, caption), MainStyle, CW_USEDEFAULT,
                                CW_USEDEFAULT, 100, 100, nullptr, nullptr,
                                ::GetModuleHandleW(nullptr), this);
     CreateControls();
     CreateToolTips();
     ApplyDpi(WindowDpi(window));
-    if (spec.name == u"frmMain")
+    if (table.name == u"frmMain")
         closeCommand = std::make_unique<platform::win32::DdeSource>(
             u"FrmMain", [this](std::u16string_view command) {
                 // DDEML's callback must not close the window: the command waits its turn.
@@ -150,13 +150,13 @@ void FormWindow::ReleaseGdi() {
 // The child windows in tab order, so that Tab walks them as the table says; controls
 // outside the tab order come after them.
 void FormWindow::CreateControls() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& control : spec.controls)
+    std::vector<const ControlEntry*> order;
+    for (const ControlEntry& control : table.controls)
         order.push_back(&control);
     std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
         return uint32_t(a->tabIndex) < uint32_t(b->tabIndex);
     });
-    for (const ControlSpec* control : order) {
+    for (const ControlEntry* control : order) {
         Control made{control};
         made.colour = control->foreColour;
         const ChildClass type = ClassOf(*control);
@@ -164,7 +164,7 @@ void FormWindow::CreateControls() {
             std::wstring caption;
             const DWORD style = WS_CHILD | type.style | (control->visible ? WS_VISIBLE : 0) |
                                 (control->tabIndex >= 0 ? WS_TABSTOP : 0);
-            const int id = FirstControlId + int(control - spec.controls.data());
+            const int id = FirstControlId + int(control - table.controls.data());
             made.window = ::CreateWindowExW(
                 type.exStyle, type.name, Wide(control->caption, caption), style, 0, 0, 0, 0, window,
                 reinterpret_cast<HMENU>(intptr_t(id)), ::GetModuleHandleW(nullptr), nullptr);
@@ -180,7 +180,7 @@ void FormWindow::CreateControls() {
 void FormWindow::CreateToolTips() {
     HWND tips = nullptr;
     for (const Control& control : controls) {
-        if (control.spec->toolTip.empty() || !control.window)
+        if (control.entry->toolTip.empty() || !control.window)
             continue;
         if (!tips)
             tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, 0, 0,
@@ -191,7 +191,7 @@ void FormWindow::CreateToolTips() {
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window;
         tool.uId = reinterpret_cast<UINT_PTR>(control.window);
-        tool.lpszText = const_cast<wchar_t*>(Wide(control.spec->toolTip, text));
+        tool.lpszText = const_cast<wchar_t*>(Wide(control.entry->toolTip, text));
         ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -204,24 +204,24 @@ void FormWindow::ApplyDpi(UINT newDpi) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const SIZE frame = FrameSize(Pixels(spec.clientWidth, newDpi),
-                                 Pixels(spec.clientHeight, newDpi), style, 0, newDpi);
+    const SIZE frame = FrameSize(Pixels(table.clientWidth, newDpi),
+                                 Pixels(table.clientHeight, newDpi), style, 0, newDpi);
     const double fit = std::min({1.0, double(monitor.rcWork.right - monitor.rcWork.left) / frame.cx,
                                  double(monitor.rcWork.bottom - monitor.rcWork.top) / frame.cy});
     dpi = std::max(48u, UINT(newDpi * fit));
     for (Control& control : controls) {
-        TwipsRect place = control.spec->place;
-        if (const ControlSpec* box = FindControl(spec, control.spec->container)) {
+        TwipsRect place = control.entry->place;
+        if (const ControlEntry* box = FindControl(table, control.entry->container)) {
             place.left += box->place.left;
             place.top += box->place.top;
         }
         control.place = {Pixels(place.left, dpi), Pixels(place.top, dpi),
                          Pixels(place.left + place.width, dpi),
                          Pixels(place.top + place.height, dpi)};
-        control.font = MakeFont(control.spec->font, dpi, false);
+        control.font = MakeFont(control.entry->font, dpi, false);
         // A label keeps at least one whole line of its font: the fonts of this system may
         // be taller than those the sizes were made for.
-        if (control.spec->kind == ControlKind::Label)
+        if (control.entry->kind == ControlKind::Label)
             control.place.bottom =
                 std::max(control.place.bottom, control.place.top + LineHeight(control.font));
         if (!control.window)
@@ -232,23 +232,23 @@ void FormWindow::ApplyDpi(UINT newDpi) {
         ::SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
         if (control.underline)
             SetUnderline(IdOf(control), true);
-        if (control.spec->kind == ControlKind::MarkupLabel) {
+        if (control.entry->kind == ControlKind::MarkupLabel) {
             LOGFONTW face{};
             ::GetObjectW(control.font, sizeof face, &face);
             MarkupLabel::Of(control.window)
                 ->SetStyle(reinterpret_cast<const char16_t*>(face.lfFaceName),
                            -face.lfHeight * 72.0 / dpi, dpi);
         }
-        if (!control.spec->picture.empty() && control.spec->kind == ControlKind::PushButton) {
+        if (!control.entry->picture.empty() && control.entry->kind == ControlKind::PushButton) {
             const int side = std::min(control.place.right - control.place.left,
                                       control.place.bottom - control.place.top);
-            control.icon = pictures.Icon(control.spec->picture, side * 2 / 3);
+            control.icon = pictures.Icon(control.entry->picture, side * 2 / 3);
             ::SendMessageW(control.window, BM_SETIMAGE, IMAGE_ICON,
                            reinterpret_cast<LPARAM>(control.icon));
         }
     }
-    const SIZE size =
-        FrameSize(Pixels(spec.clientWidth, dpi), Pixels(spec.clientHeight, dpi), style, 0, newDpi);
+    const SIZE size = FrameSize(Pixels(table.clientWidth, dpi), Pixels(table.clientHeight, dpi),
+                                style, 0, newDpi);
     ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ComposeBackground();
@@ -266,14 +266,14 @@ void FormWindow::ComposeBackground() {
     HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(window, screen);
     HGDIOBJ previous = ::SelectObject(dc, background);
-    HBRUSH back = spec.backColour == DefaultColour ? ::GetSysColorBrush(COLOR_BTNFACE)
-                                                   : ::CreateSolidBrush(spec.backColour);
+    HBRUSH back = table.backColour == DefaultColour ? ::GetSysColorBrush(COLOR_BTNFACE)
+                                                    : ::CreateSolidBrush(table.backColour);
     ::FillRect(dc, &client, back);
-    if (spec.backColour != DefaultColour)
+    if (table.backColour != DefaultColour)
         ::DeleteObject(back);
     for (const Control& control : controls)
-        if (control.spec->kind == ControlKind::Picture && control.spec->visible)
-            pictures.Draw(dc, control.spec->picture, control.place);
+        if (control.entry->kind == ControlKind::Picture && control.entry->visible)
+            pictures.Draw(dc, control.entry->picture, control.place);
     ::SelectObject(dc, previous);
     ::DeleteDC(dc);
     backgroundBrush = ::CreatePatternBrush(background);
@@ -281,7 +281,7 @@ void FormWindow::ComposeBackground() {
 
 FormWindow::Control* FormWindow::Find(ControlId id) {
     for (Control& control : controls)
-        if (control.spec->name == id.name && control.spec->index == id.index)
+        if (control.entry->name == id.name && control.entry->index == id.index)
             return &control;
     return nullptr;
 }
@@ -298,11 +298,11 @@ FormWindow::Control* FormWindow::FindWindow(HWND child) {
 }
 
 ControlId FormWindow::IdOf(const Control& control) const {
-    return {control.spec->name, control.spec->index};
+    return {control.entry->name, control.entry->index};
 }
 
-HWND FormWindow::FindControlWindow(HWND form, const FormSpec& table, ControlId id) {
-    const ControlSpec* control = FindControl(table, id.name, id.index);
+HWND FormWindow::FindControlWindow(HWND form, const FormTable& table, ControlId id) {
+    const ControlEntry* control = FindControl(table, id.name, id.index);
     return control ? ::GetDlgItem(form, FirstControlId + int(control - table.controls.data()))
                    : nullptr;
 }
@@ -315,7 +315,7 @@ HWND FormWindow::ControlWindow(ControlId id) const {
 // The topmost picture under the point that reports the pointer, else the background.
 ControlId FormWindow::PointedAt(POINT point) const {
     for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        if (control->spec->kind == ControlKind::Picture && control->spec->tracksPointer &&
+        if (control->entry->kind == ControlKind::Picture && control->entry->tracksPointer &&
             ::PtInRect(&control->place, point))
             return IdOf(*control);
     return {};
@@ -349,7 +349,7 @@ void FormWindow::SetVisible(ControlId id, bool visible) {
     Control* control = Find(id);
     if (!control || !control->window)
         return;
-    if (control->spec->kind == ControlKind::ProgressBar)
+    if (control->entry->kind == ControlKind::ProgressBar)
         ::SendMessageW(control->window, PBM_SETMARQUEE, visible, 30);
     ::ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
 }
@@ -367,7 +367,7 @@ void FormWindow::SetUnderline(ControlId id, bool underline) {
         return;
     control->underline = underline;
     if (underline && !control->underlinedFont)
-        control->underlinedFont = MakeFont(control->spec->font, dpi, true);
+        control->underlinedFont = MakeFont(control->entry->font, dpi, true);
     ::SendMessageW(control->window, WM_SETFONT,
                    reinterpret_cast<WPARAM>(underline ? control->underlinedFont : control->font),
                    TRUE);
@@ -549,15 +549,15 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w
 // What the standard controls do not report by themselves: the pointer over a link label,
 // keys in a text box, and the status text on the progress bar.
 LRESULT FormWindow::HandleControl(Control& control, UINT message, WPARAM w, LPARAM l) {
-    const ControlSpec& spec = *control.spec;
+    const ControlEntry& entry = *control.entry;
     HWND child = control.window;
-    if (spec.tracksPointer || spec.link) {
+    if (entry.tracksPointer || entry.link) {
         switch (message) {
         case WM_MOUSEMOVE:
             events.MouseMove(IdOf(control));
             break;
         case WM_LBUTTONDOWN:
-            if (spec.link)
+            if (entry.link)
                 ::SetCapture(child);
             events.MouseDown(IdOf(control));
             return 0;
@@ -570,38 +570,38 @@ LRESULT FormWindow::HandleControl(Control& control, UINT message, WPARAM w, LPAR
             ::GetClientRect(child, &area);
             const bool over = ::PtInRect(&area, {GET_X_LPARAM(l), GET_Y_LPARAM(l)});
             events.MouseUp(IdOf(control));
-            if (spec.link && pressed && over)
+            if (entry.link && pressed && over)
                 events.Click(IdOf(control));
             return 0;
         }
         case WM_SETCURSOR:
-            if (spec.link) {
+            if (entry.link) {
                 ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
                 return TRUE;
             }
             break;
         }
     }
-    if (spec.kind == ControlKind::TextBox) {
+    if (entry.kind == ControlKind::TextBox) {
         const bool enter = message == WM_KEYDOWN && w == VK_RETURN;
         if (message == WM_KEYDOWN) {
             events.KeyDown(IdOf(control), int32_t(w));
-            if (enter && IsSingleLineEdit(spec))
+            if (enter && IsSingleLineEdit(entry))
                 return 0;
         }
         // Enter belongs to a one-line box (no beep, no default button): the lookup.
-        if (IsSingleLineEdit(spec) && message == WM_CHAR && w == L'\r')
+        if (IsSingleLineEdit(entry) && message == WM_CHAR && w == L'\r')
             return 0;
-        if (IsSingleLineEdit(spec) && message == WM_GETDLGCODE && l &&
+        if (IsSingleLineEdit(entry) && message == WM_GETDLGCODE && l &&
             reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&
             reinterpret_cast<const MSG*>(l)->wParam == VK_RETURN)
             return ::DefSubclassProc(child, message, w, l) | DLGC_WANTMESSAGE;
     }
-    if (spec.kind == ControlKind::ProgressBar && message == WM_PAINT) {
+    if (entry.kind == ControlKind::ProgressBar && message == WM_PAINT) {
         PaintProgressText(control);
         return 0;
     }
-    if (spec.kind == ControlKind::ProgressBar && message == WM_GETFONT)
+    if (entry.kind == ControlKind::ProgressBar && message == WM_GETFONT)
         return reinterpret_cast<LRESULT>(control.font);
     return ::DefSubclassProc(child, message, w, l);
 }

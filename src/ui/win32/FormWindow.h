@@ -20,7 +20,7 @@ public:
     static constexpr const wchar_t* ClassName = L"AsistenciaRemota.Form";
     static void RegisterClass(HINSTANCE instance);
 
-    FormWindow(const FormSpec& form, FormEvents& events, PictureResources& pictures);
+    FormWindow(const FormTable& form, FormEvents& events, PictureResources& pictures);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -39,7 +39,7 @@ public:
 
     // The window of a control of a form built from that table, as automation finds it:
     // a control's id is its place in the table.
-    static HWND FindControlWindow(HWND form, const FormSpec& table, ControlId control);
+    static HWND FindControlWindow(HWND form, const FormTable& table, ControlId control);
 
     HWND Handle() const { return window; }
     // The window of a control; null for a picture, which the window paints itself.
@@ -47,7 +47,7 @@ public:
 
 private:
     struct Control {
-        const ControlSpec* spec = nullptr;
+        const ControlEntry* entry = nullptr;
         HWND window = nullptr;
         RECT place{}; // in the client area, in pixels
         HFONT font = nullptr, underlinedFont = nullptr;
@@ -74,7 +74,7 @@ private:
     ControlId PointedAt(POINT point) const;
     void PlaceOnScreen(HWND over);
 
-    FormSpec spec;
+    FormTable table;
     FormEvents& events;
     PictureResources& pictures;
     HWND window = nullptr;

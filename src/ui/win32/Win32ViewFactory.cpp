@@ -14,7 +14,7 @@ Win32ViewFactory::Win32ViewFactory() {
     MarkupLabel::RegisterClass(::GetModuleHandleW(nullptr));
 }
 
-std::unique_ptr<FormView> Win32ViewFactory::CreateView(const FormSpec& form, FormEvents& events) {
+std::unique_ptr<FormView> Win32ViewFactory::CreateView(const FormTable& form, FormEvents& events) {
     auto view = std::make_unique<FormWindow>(form, events, pictures);
     if (!view->Handle())
         return nullptr;

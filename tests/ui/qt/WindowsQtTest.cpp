@@ -87,9 +87,9 @@ private slots:
 void WindowsQtTest::windowsAreBuiltFromTheirTables() {
     QtRun run;
     const ui::qt::Scale scale = ui::qt::Scale::OfScreen();
-    const ui::FormSpec forms[] = {ui::SplashTable(), ui::FrmMainTable(run.context.config),
-                                  ui::FrmExplicaTable(), ui::FrmDialogTable()};
-    for (const ui::FormSpec& form : forms) {
+    const ui::FormTable forms[] = {ui::SplashTable(), ui::FrmMainTable(run.context.config),
+                                   ui::FrmExplicaTable(), ui::FrmDialogTable()};
+    for (const ui::FormTable& form : forms) {
         ui::FormEvents events;
         auto view = run.views.CreateView(form, events);
         view->Show(nullptr);
@@ -97,20 +97,20 @@ void WindowsQtTest::windowsAreBuiltFromTheirTables() {
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), ui::qt::ToQString(form.caption));
         QCOMPARE(window->size(), scale.Size(form.clientWidth, form.clientHeight));
-        for (const ui::ControlSpec& spec : form.controls) {
+        for (const ui::ControlEntry& entry : form.controls) {
             QWidget* control =
-                Control(window->objectName(), ui::qt::ToQString(spec.name), spec.index);
-            QVERIFY2(control, qPrintable(ui::qt::ToQString(spec.name)));
-            const QRect place = scale.Rect(spec.place); // labels widen to fit their text
+                Control(window->objectName(), ui::qt::ToQString(entry.name), entry.index);
+            QVERIFY2(control, qPrintable(ui::qt::ToQString(entry.name)));
+            const QRect place = scale.Rect(entry.place); // labels widen to fit their text
             QCOMPARE(control->pos(), place.topLeft());
             QCOMPARE(control->height(), place.height());
             QVERIFY(control->width() >= place.width());
             QVERIFY(control->width() == place.width() || qobject_cast<QLabel*>(control));
-            QCOMPARE(control->isVisibleTo(window), spec.visible);
-            if (!spec.font.name.empty())
-                QCOMPARE(control->font().family(), ui::qt::ToQString(spec.font.name));
+            QCOMPARE(control->isVisibleTo(window), entry.visible);
+            if (!entry.font.name.empty())
+                QCOMPARE(control->font().family(), ui::qt::ToQString(entry.font.name));
             if (auto* label = qobject_cast<QLabel*>(control))
-                QCOMPARE(label->text(), ui::qt::ToQString(spec.caption));
+                QCOMPARE(label->text(), ui::qt::ToQString(entry.caption));
         }
         view->Close();
     }

@@ -39,7 +39,7 @@ struct TwipsRect {
 
 // One control of a window as every front end builds it. Colours are 0x00BBGGRR.
 // Names are literals of the program, never built at run time.
-struct ControlSpec {
+struct ControlEntry {
     std::u16string_view name{};
     ControlKind kind = ControlKind::Label;
     int32_t index = NoIndex;
@@ -58,16 +58,16 @@ struct ControlSpec {
     std::u16string_view container{}; // name of the group box holding the control
 };
 
-struct FormSpec {
+struct FormTable {
     std::u16string_view name{}; // frmMain ...
     std::u16string caption{};
     Twips clientWidth = 0, clientHeight = 0;
     uint32_t backColour = DefaultColour;
-    std::vector<ControlSpec> controls{}; // back to front: later controls lie on top
+    std::vector<ControlEntry> controls{}; // back to front: later controls lie on top
 };
 
 // The control of that name and index, or null.
-const ControlSpec* FindControl(const FormSpec& form, std::u16string_view name,
-                               int32_t index = NoIndex);
+const ControlEntry* FindControl(const FormTable& form, std::u16string_view name,
+                                int32_t index = NoIndex);
 
 } // namespace ui
