@@ -58,11 +58,14 @@ std::u16string ReadWholeFile(Os& os, std::u16string_view path) {
         if (!bytes || bytes->empty())
             return {};
         std::string_view content = *bytes;
-        if (!text::IsValidUtf8(content))
+        // One stray byte must not turn every accent of a UTF-8 text into two letters; a
+        // text in the ANSI code page has few byte runs that happen to be valid UTF-8.
+        const text::Utf8Census census = text::CountUtf8(content);
+        if (census.multiByteSequences <= census.invalidBytes)
             return os.MultiByteToWideChar(CodePageAnsi, content);
         if (content.starts_with(Utf8ByteOrderMark))
             content.remove_prefix(Utf8ByteOrderMark.size());
-        return os.MultiByteToWideChar(CodePageUtf8, content);
+        return text::Utf8ToUtf16(content);
     } catch (...) {
         return {};
     }

@@ -22,8 +22,9 @@ bool CheckFileExists(Os& os, std::u16string_view path);
 // afterwards, the path names no existing file.
 bool DeleteFiles(Os& os, std::u16string_view path);
 
-// The whole file as text, decoded as UTF-8 when its bytes are valid UTF-8 and in the
-// ANSI code page otherwise; the empty text when it is missing, unreadable or empty.
+// The whole file as text: decoded as UTF-8 when its well-formed multi-byte sequences
+// outnumber its invalid bytes (each broken sequence becoming U+FFFD), in the ANSI code
+// page otherwise; the empty text when it is missing, unreadable or empty.
 std::u16string ReadWholeFile(Os& os, std::u16string_view path);
 
 // Opens a document or web address with the shell, in the installation folder.

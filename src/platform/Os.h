@@ -32,6 +32,15 @@ inline constexpr int32_t ColorGradientActiveCaption = 27;
 enum class WindowStyle : int { Hidden = 0, Normal = 1 };
 enum class DateFormat { ShortDate, LongTime, GeneralDate };
 
+// A program just started: its id (0 when it did not start) and the handle its creation
+// gave, with the rights to wait for and terminate it, which the caller closes. Only that
+// handle reads a program's exit code reliably: one that has already ended may not be
+// found again by its id.
+struct StartedProcess {
+    ProcessId id = 0;
+    ProcessHandle handle = 0;
+};
+
 // The operating system, one method per call the program makes. No logic lives here:
 // the rules built on these calls are written once, portably, against this class.
 // Texts are UTF-16; a backend turns them into the 8-bit ANSI form where the real call
@@ -40,8 +49,8 @@ class Os {
 public:
     virtual ~Os() = default;
 
-    // Processes. CreateProcess returns the new process's id, 0 when it did not start.
-    virtual ProcessId CreateProcess(std::u16string_view commandLine, WindowStyle style) = 0;
+    // Processes.
+    virtual StartedProcess CreateProcess(std::u16string_view commandLine, WindowStyle style) = 0;
     virtual ProcessHandle OpenProcess(uint32_t access, ProcessId id) = 0;
     // False when the call fails; a running process reports StillActive.
     virtual bool GetExitCodeProcess(ProcessHandle process, uint32_t& exitCode) = 0;

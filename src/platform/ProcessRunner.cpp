@@ -2,6 +2,7 @@
 
 #include "text/Text.h"
 
+#include <optional>
 #include <set>
 
 namespace platform {
@@ -40,50 +41,55 @@ bool TerminateOwner(Os& os, WindowHandle window) {
     return terminated;
 }
 
-// The last exit code read: StillActive when the program outlived the polls.
-uint32_t WaitForExit(Os& os, EventPump& events, ProcessHandle process) {
+// The program's exit code: StillActive when it outlived the polls, nothing when a read failed.
+std::optional<uint32_t> WaitForExit(Os& os, EventPump& events, ProcessHandle process) {
     uint32_t lastExitCode = 0;
+    bool read = false;
     int32_t polls = 0;
     do {
-        os.GetExitCodeProcess(process, lastExitCode);
+        read = os.GetExitCodeProcess(process, lastExitCode);
         events.ProcessPendingEvents();
         os.Sleep(PollIntervalMs);
         ++polls;
     } while (lastExitCode == StillActive && polls < PollLimit);
-    return lastExitCode;
-}
-
-void Stop(Os& os, ProcessId id) {
-    ProcessHandle process = os.OpenProcess(ProcessAllAccess, id);
-    if (process == 0)
-        return;
-    os.TerminateProcess(process, 1);
-    os.CloseHandle(process);
+    return read ? std::optional(lastExitCode) : std::nullopt;
 }
 
 } // namespace
 
 ProcessId StartProgram(Os& os, std::u16string_view commandLine, WindowStyle style) {
     try {
-        return os.CreateProcess(commandLine, style);
+        const StartedProcess started = os.CreateProcess(commandLine, style);
+        if (started.handle != 0)
+            os.CloseHandle(started.handle);
+        return started.id;
     } catch (...) {
         return 0;
     }
 }
 
-void RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine,
-                      AtPollLimit atLimit) {
-    ProcessId id = StartProgram(os, commandLine, WindowStyle::Hidden);
-    ProcessHandle process = 0;
+std::optional<uint32_t> RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine,
+                                         AtPollLimit atLimit) {
+    StartedProcess started;
     try {
-        process = os.OpenProcess(ProcessQueryInformation, id);
-        if (WaitForExit(os, events, process) == StillActive && atLimit == AtPollLimit::Stop)
-            Stop(os, id);
+        started = os.CreateProcess(commandLine, WindowStyle::Hidden);
+    } catch (...) {
+        // Not started: the one poll still follows.
+    }
+    std::optional<uint32_t> exitCode;
+    try {
+        exitCode = WaitForExit(os, events, started.handle);
+        if (exitCode == StillActive && atLimit == AtPollLimit::Stop)
+            os.TerminateProcess(started.handle, 1);
     } catch (...) {
         // A failure inside a poll ends the wait; the program is left as it is.
+        exitCode.reset();
     }
-    if (process != 0)
-        os.CloseHandle(process);
+    if (started.handle != 0)
+        os.CloseHandle(started.handle);
+    if (started.id == 0 || exitCode == StillActive)
+        return std::nullopt;
+    return exitCode;
 }
 
 bool StopServiceAndProcesses(Os& os, EventPump& events, std::u16string_view name) {

@@ -3,6 +3,7 @@
 #include "platform/EventPump.h"
 #include "platform/Os.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,10 @@ enum class AtPollLimit { LeaveRunning, Stop };
 // Runs the command line hidden and polls its exit code every 100 ms, letting pending
 // events run at each poll, until it ends or 1000 polls have passed. Always one poll at
 // least; a program still running afterwards is left running unless told to stop it.
-void RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine,
-                      AtPollLimit atLimit = AtPollLimit::LeaveRunning);
+// Gives the program's exit code, read through the handle of its creation; nothing when
+// it did not start, did not end within the polls, or its code could not be read.
+std::optional<uint32_t> RunHiddenAndWait(Os& os, EventPump& events, std::u16string_view commandLine,
+                                         AtPollLimit atLimit = AtPollLimit::LeaveRunning);
 
 // Stops the service of that name and terminates the owner of every top-level window
 // whose title contains it, ignoring case. True when at least one process was terminated.

@@ -215,6 +215,19 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+Utf8Census CountUtf8(std::string_view bytes) {
+    Utf8Census census;
+    for (size_t at = 0; at < bytes.size();) {
+        const Utf8Step step = DecodeOne(bytes, at);
+        if (!step.valid)
+            census.invalidBytes += step.length;
+        else if (step.length > 1)
+            ++census.multiByteSequences;
+        at += step.length;
+    }
+    return census;
+}
+
 std::u16string Cp1252ToUtf16(std::string_view bytes) {
     return DecodeSingleByte(bytes, Cp1252ToChar);
 }

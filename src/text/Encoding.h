@@ -11,6 +11,14 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 std::string Utf16ToUtf8(std::u16string_view text);
 bool IsValidUtf8(std::string_view bytes);
 
+// How much the bytes look like UTF-8: their well-formed sequences of two bytes or more,
+// and the bytes that belong to no well-formed sequence.
+struct Utf8Census {
+    size_t multiByteSequences = 0;
+    size_t invalidBytes = 0;
+};
+Utf8Census CountUtf8(std::string_view bytes);
+
 // Code page 1252; every byte 0 to 255 round-trips (the five bytes the code page leaves
 // undefined map to U+0081, U+008D, U+008F, U+0090 and U+009D).
 std::u16string Cp1252ToUtf16(std::string_view bytes);

@@ -73,12 +73,12 @@ TEST_F(AgentInstallTest, OldAgentIsReportedStoppedUninstalledAndReplaced) {
     EXPECT_EQ(StartedCommands(), Commands(u"C:\\TV9\\uninstall.exe /S"));
     for (size_t i = 0; i + 1 < os.started.size(); ++i) {
         EXPECT_EQ(os.started[i].style, platform::WindowStyle::Hidden);
-        EXPECT_NE(std::count(os.opened.begin(), os.opened.end(), os.started[i].id), 0)
+        EXPECT_NE(std::count(os.waitedFor.begin(), os.waitedFor.end(), os.started[i].id), 0)
             << "waited for: " << text::Utf16ToUtf8(os.started[i].commandLine);
     }
     const auto& installer = os.started.back();
     EXPECT_EQ(installer.style, platform::WindowStyle::Normal);
-    EXPECT_EQ(std::count(os.opened.begin(), os.opened.end(), installer.id), 0)
+    EXPECT_EQ(std::count(os.waitedFor.begin(), os.waitedFor.end(), installer.id), 0)
         << "the installer is not waited for";
     EXPECT_TRUE(os.IsRunning(installer.id));
 }

@@ -11,14 +11,10 @@
 
 namespace agent::test_support {
 
-// The scripted OS, plus what the agent code must never do or must survive: asking after
-// a process it only started, and a registry that fails outright for one key.
+// The scripted OS, plus what the agent code must survive: a registry that fails outright
+// for one key.
 class WatchedOs : public fixtures::FakeOs {
 public:
-    platform::ProcessHandle OpenProcess(uint32_t access, platform::ProcessId id) override {
-        opened.push_back(id);
-        return FakeOs::OpenProcess(access, id);
-    }
     long RegOpenKeyEx(platform::RegistryKey root, std::u16string_view subKey, uint32_t access,
                       platform::RegistryKey& key) override {
         if (!failingKey.empty() && text::EqualsIgnoreCase(subKey, failingKey))
@@ -32,7 +28,6 @@ public:
         return FakeOs::RegQueryValueEx(key, valueName, type, data, size);
     }
 
-    std::vector<platform::ProcessId> opened;
     std::u16string failingKey; // sub-key path without root and trailing backslash
     bool queryFails = false;
 };

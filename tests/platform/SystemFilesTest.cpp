@@ -66,6 +66,13 @@ TEST_F(SystemFiles, OrdinaryFilesAreSeenListedAndReadWhole) {
     system.Write("bom.json", "\xEF\xBB\xBF{}");
     system.Write("zero.bin", std::string("a\0b", 3));
     system.Write("empty.txt", "");
+    // One stray byte in a UTF-8 reply spoils that byte only; as many stray bytes as
+    // UTF-8 sequences make it an ANSI text.
+    system.Write("stray.json", "{\"S\":\"\xFF\",\"n\":\"Almac\xC3\xA9n \xC3\xB1\"}");
+    system.Write("tie.txt", "\xC3\xA9 \xE9");
+    EXPECT_EQ(ReadWholeFile(os, system.Path("stray.json")),
+              u"{\"S\":\"\uFFFD\",\"n\":\"Almacén ñ\"}");
+    EXPECT_EQ(ReadWholeFile(os, system.Path("tie.txt")), u"Ã© é");
     EXPECT_EQ(ReadWholeFile(os, system.Path("utf8.json")), u"{\"n\":\"Almacén\"}\r\n");
     EXPECT_EQ(ReadWholeFile(os, system.Path("ansi.txt")), u"Almacén €");
     EXPECT_EQ(ReadWholeFile(os, system.Path("bom.json")), u"{}");

@@ -24,11 +24,12 @@ PosixOs::PosixOs(std::string registryFile, bool windows64)
     : registryFile(std::move(registryFile)), windows64(windows64) {}
 
 // The command line travels as 8-bit ANSI text, as the Windows call takes it.
-ProcessId PosixOs::CreateProcess(std::u16string_view commandLine, WindowStyle style) {
+StartedProcess PosixOs::CreateProcess(std::u16string_view commandLine, WindowStyle style) {
     ProgramCall call =
         SplitCommandLine(WideCharToMultiByte(CodePageAnsi, commandLine),
                          [](const std::string& name) { return LocateProgram(name); });
-    return processes.Spawn(call.program, call.arguments, style);
+    const ProcessId id = processes.Spawn(call.program, call.arguments, style);
+    return {id, id ? processes.Open(ProcessAllAccess, id) : 0};
 }
 
 ProcessHandle PosixOs::OpenProcess(uint32_t access, ProcessId id) {

@@ -18,7 +18,7 @@ class PosixOs : public Os {
 public:
     PosixOs(std::string registryFile, bool windows64);
 
-    ProcessId CreateProcess(std::u16string_view commandLine, WindowStyle style) override;
+    StartedProcess CreateProcess(std::u16string_view commandLine, WindowStyle style) override;
     ProcessHandle OpenProcess(uint32_t access, ProcessId id) override;
     bool GetExitCodeProcess(ProcessHandle process, uint32_t& exitCode) override;
     bool TerminateProcess(ProcessHandle process, uint32_t exitCode) override;

@@ -8,7 +8,7 @@ namespace platform::win32 {
 // with UTF-16 texts turned into the ANSI code page where the call is an 8-bit one.
 class Win32Os : public Os {
 public:
-    ProcessId CreateProcess(std::u16string_view commandLine, WindowStyle style) override;
+    StartedProcess CreateProcess(std::u16string_view commandLine, WindowStyle style) override;
     ProcessHandle OpenProcess(uint32_t access, ProcessId id) override;
     bool GetExitCodeProcess(ProcessHandle process, uint32_t& exitCode) override;
     bool TerminateProcess(ProcessHandle process, uint32_t exitCode) override;

@@ -12,7 +12,7 @@ HANDLE AsHandle(ProcessHandle process) {
 
 } // namespace
 
-ProcessId Win32Os::CreateProcess(std::u16string_view commandLine, WindowStyle style) {
+StartedProcess Win32Os::CreateProcess(std::u16string_view commandLine, WindowStyle style) {
     // The command line goes to the system unchanged: no quotes added, 8-bit ANSI bytes.
     std::string line = ToAnsi(commandLine);
     STARTUPINFOA startup{};
@@ -22,11 +22,9 @@ ProcessId Win32Os::CreateProcess(std::u16string_view commandLine, WindowStyle st
     PROCESS_INFORMATION created{};
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &created))
-        return 0;
-    // Callers reach the process by its id; the creation handles are not kept.
+        return {};
     ::CloseHandle(created.hThread);
-    ::CloseHandle(created.hProcess);
-    return created.dwProcessId;
+    return {created.dwProcessId, reinterpret_cast<ProcessHandle>(created.hProcess)};
 }
 
 ProcessHandle Win32Os::OpenProcess(uint32_t access, ProcessId id) {
