@@ -17,6 +17,13 @@ namespace {
 
 constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
 
+// The name and telephone boxes hold one line: a pasted line break would let a typed
+// "TeamViewer ID = " start a line before the program's own agent line.
+void KeepContactOnOneLine(app::SessionState& session) {
+    for (std::u16string* field : {&session.ContactName, &session.ContactPhone})
+        std::erase_if(*field, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+}
+
 std::u16string NewIncidentText(const app::SessionState& session) {
     std::u16string text = u"Cliente:" + session.CustomerCode + u" " + session.CustomerName + u"\n";
     text += u"Terminal: " + session.TerminalText;
@@ -86,6 +93,7 @@ std::u16string IncidentNumberOf(std::u16string_view reply, const std::u16string&
 
 std::u16string FileIncident(app::Context& context) {
     app::SessionState& session = context.session;
+    KeepContactOnOneLine(session);
     if (session.OpenIncidentId >= 1) {
         AppendReconnectionNote(context);
     } else {

@@ -9,6 +9,8 @@
 #include "service/ServiceTransport.h"
 
 #include "json/clsJson.h"
+#include <algorithm>
+#include <optional>
 
 namespace service {
 
@@ -22,6 +24,17 @@ std::u16string ListingUrl(const app::Context& context) {
         context, FillTemplate(GetAvisosTemplate,
                               {{u"##CODIGO##", EscapeDocumentString(context.session.CustomerCode)},
                                {u"##IDTPV##", u"0"}}));
+}
+
+// Where the program's own agent line starts: the first marker at the start of a line.
+// Typed texts never start a line before it (the contact's name and telephone are kept on
+// one line), so a marker typed by the user cannot decide whose incident it is.
+std::optional<size_t> AgentLine(std::u16string_view observation) {
+    for (size_t at = observation.find(AgentMarker); at != std::u16string_view::npos;
+         at = observation.find(AgentMarker, at + 1))
+        if (at == 0 || observation[at - 1] == u'\n')
+            return at;
+    return std::nullopt;
 }
 
 // The observation of the incident's first line; a missing line or observation leaves
@@ -78,18 +91,14 @@ void CheckOpenIncident(app::Context& context) {
 }
 
 std::u16string IncidentAgentId(app::Context& context, std::u16string_view observation) {
-    const std::u16string notDetected =
-        std::u16string(AgentMarker) + std::u16string(agent::NotFoundText);
-    if (observation.find(notDetected) != std::u16string_view::npos)
-        return agent::GetAgentClientId(context);
-    const size_t marker = observation.find(AgentMarker);
-    if (marker == std::u16string_view::npos)
+    const std::optional<size_t> line = AgentLine(observation);
+    if (!line)
         return {};
-    const size_t start = marker + AgentMarker.size();
-    size_t end = start;
-    while (end < observation.size() && observation[end] >= u'0' && observation[end] <= u'9')
-        ++end;
-    return std::u16string(observation.substr(start, end - start));
+    const std::u16string_view value = observation.substr(*line + AgentMarker.size());
+    if (value.starts_with(agent::NotFoundText))
+        return agent::GetAgentClientId(context);
+    const size_t digits = std::min(value.find_first_not_of(u"0123456789"), value.size());
+    return std::u16string(value.substr(0, digits));
 }
 
 } // namespace service

@@ -16,8 +16,9 @@ void ClearOpenIncident(app::SessionState& session);
 // names this computer's agent; otherwise the fields stay cleared.
 void CheckOpenIncident(app::Context& context);
 
-// The agent ClientID an observation records: the digits after "TeamViewer ID = ", or the
-// current ClientID when it records the agent as not detected; empty without the marker.
+// The agent ClientID an observation records on its agent line (the first line that
+// starts with "TeamViewer ID = "): the digits after the marker, or the current ClientID
+// when it records the agent as not detected; empty without such a line.
 std::u16string IncidentAgentId(app::Context& context, std::u16string_view observation);
 
 } // namespace service

@@ -4,6 +4,8 @@
 #include "platform/FileHelpers.h"
 #include "platform/ProcessRunner.h"
 
+#include <optional>
+
 namespace service {
 
 namespace {
@@ -20,8 +22,36 @@ bool StaysOneArgument(std::u16string_view url) {
 }
 
 std::u16string FetchCommandLine(const app::Context& context, std::u16string_view url) {
-    return FetchToolPath(context) + u" -O " + ResponseFilePath(context) + u" \"" +
-           std::u16string(url) + u"\"";
+    return FetchToolPath(context) + u" " + std::u16string(FetchOptions) + u" -O " +
+           ResponseFilePath(context) + u" \"" + std::u16string(url) + u"\"";
+}
+
+// True when the text opens a JSON object or array and ends before closing it: the tail
+// of a reply cut short. Brackets inside quoted texts do not count.
+bool EndsBeforeItsValueCloses(std::u16string_view text) {
+    const size_t start = text.find_first_not_of(u" \t\r\n\uFEFF");
+    if (start == std::u16string_view::npos || (text[start] != u'{' && text[start] != u'['))
+        return false;
+    size_t depth = 0;
+    char16_t quote = 0;
+    bool escaped = false;
+    for (char16_t c : text.substr(start)) {
+        if (quote != 0) {
+            if (escaped)
+                escaped = false;
+            else if (c == u'\\')
+                escaped = true;
+            else if (c == quote)
+                quote = 0;
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'{' || c == u'[') {
+            ++depth;
+        } else if ((c == u'}' || c == u']') && --depth == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Marks the one request of the program as running for as long as it lives.
@@ -60,9 +90,15 @@ std::u16string FetchServiceReply(app::Context& context, std::u16string_view url,
     if (!platform::DeleteFiles(context.os, responseFile))
         return {};
     RunningRequest running(context);
-    platform::RunHiddenAndWait(context.os, context.events, commandLine,
-                               platform::AtPollLimit::Stop);
-    return platform::ReadWholeFile(context.os, responseFile);
+    const std::optional<uint32_t> exitCode = platform::RunHiddenAndWait(
+        context.os, context.events, commandLine, platform::AtPollLimit::Stop);
+    std::u16string reply = platform::ReadWholeFile(context.os, responseFile);
+    // A reply that did not arrive whole is no reply: a cut text would otherwise be taken,
+    // and written back, as the whole of what the service holds.
+    const bool toolSucceeded = exitCode && *exitCode == 0;
+    if (!toolSucceeded || EndsBeforeItsValueCloses(reply))
+        return {};
+    return reply;
 }
 
 bool ServiceRequestRunning(const app::Context& context) {

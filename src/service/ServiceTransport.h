@@ -16,15 +16,21 @@ inline constexpr size_t CommandLineLimit = 32767 - 1;
 inline constexpr size_t CommandLineLimit = 128 * 1024 - 1;
 #endif
 
+// GNU Wget's options: one try only, since every try sends the request again and a
+// SETDOC sent twice files two incidents; a network time-out below the poll limit, so
+// that the tool ends with its own status rather than being stopped.
+inline constexpr std::u16string_view FetchOptions = u"--tries=1 --timeout=30";
+
 // The fetch tool and the one response file every request shares.
 std::u16string FetchToolPath(const app::Context& context);
 std::u16string ResponseFilePath(const app::Context& context);
 
 // Fetches the URL with the fetch tool into a fresh response file and gives its content:
-// the empty text when no reply arrived. With the UTF-8 step the tool receives the URL's
-// UTF-8 bytes. Refused (empty) while another request waits, for a URL that would not
-// reach the tool as one argument, for a command line beyond the limit and when the old
-// response file cannot be deleted. A tool still running after the last poll is stopped.
+// the empty text when no whole reply arrived (the tool failed, or the text ends before
+// its JSON value closes). With the UTF-8 step the tool receives the URL's UTF-8 bytes.
+// Refused (empty) while another request waits, for a URL that would not reach the tool
+// as one argument, for a command line beyond the limit and when the old response file
+// cannot be deleted. A tool still running after the last poll is stopped.
 std::u16string FetchServiceReply(app::Context& context, std::u16string_view url, bool utf8Step);
 
 // True while a fetch waits for its tool.

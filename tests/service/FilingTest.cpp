@@ -34,7 +34,7 @@ TEST_F(FilingTest, NewIncidentText) {
     EXPECT_TRUE(Asked(0, u"'ID':'-1','F':'SETDOC'"));
 
     session.UsesTouchScreen = -1;
-    session.ContactName = u"Ana";
+    session.ContactName = u"A\r\nn\na"; // pasted into a one-line box
     session.ProblemText = u"No imprime\r\nla caja\\2";
     File(-1, u"");
     EXPECT_EQ(session.IncidentText, u"Cliente:43 Luna\nTerminal: 1 Caja (pantalla táctil) Almacén: "
@@ -43,7 +43,7 @@ TEST_F(FilingTest, NewIncidentText) {
 }
 
 TEST_F(FilingTest, ReconnectionAppendsANoteAndKeepsTheIncident) {
-    session.ContactPhone = u"600 1";
+    session.ContactPhone = u"600\r\n 1";
     EXPECT_EQ(File(41, u"TeamViewer ID = Imposible de detectar\n"), u"2401");
     EXPECT_EQ(session.IncidentText, u"TeamViewer ID = Imposible de detectar\n\n\nReconexión: "
                                     u"09/12/2025 12:00:00\n   Teléfono: 600 1\n");

@@ -23,7 +23,7 @@ std::string Document(const std::string& line) {
     return "{\"ID\":41,\"LINEAS\":[" + line + "]}";
 }
 
-std::string Observed(const std::string& text = "Cliente:1 TeamViewer ID = 123456789\\nx") {
+std::string Observed(const std::string& text = "Cliente:1\\n\\nTeamViewer ID = 123456789\\nx") {
     return Document("{\"ID\":7,\"OBSERVACION\":{\"ID\":9,\"OBSERVACION\":\"" + text + "\"}}");
 }
 
@@ -49,6 +49,17 @@ TEST(OpenIncidentCheck, KeepsOnlyARecentIncidentOfThisAgent) {
         {"other agent", recent, Observed("TeamViewer ID = 98765432"), -1, -1},
         {"not detected", recent, Observed("TeamViewer ID = Imposible de detectar")},
         {"no marker", recent, Observed("0123456789012345123456789"), -1, -1},
+        // Only the program's own agent line decides, never a marker typed by the user.
+        {"typed before", recent,
+         Observed("Contacto: TeamViewer ID = 98765432 \\n\\nTeamViewer ID = 123456789\\nx")},
+        {"typed after", recent, Observed("TeamViewer ID = 123456789\\nx\\nTeamViewer ID = 5")},
+        {"typed this agent", recent,
+         Observed("Contacto: TeamViewer ID = 123456789 \\n\\nTeamViewer ID = 98765432\\n"), -1, -1},
+        {"typed not detected", recent,
+         Observed("\\nTeamViewer ID = 98765432\\nIncidencia: TeamViewer ID = Imposible de "
+                  "detectar"),
+         -1, -1},
+        {"marker inside a line", recent, Observed("Cliente:1 TeamViewer ID = 123456789"), -1, -1},
         {"no document", recent, "", -1, -1},
         {"no lines", recent, Document(""), -1, -1},
         {"no observation", recent, Document("{\"ID\":7}"), -1, -1},

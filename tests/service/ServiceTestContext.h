@@ -14,12 +14,15 @@ inline constexpr char16_t ResponseFile[] = u"C:\\Velmorn3\\Wget\\respuesta.json"
 inline constexpr uint32_t CurrentAgent = 123456789;
 
 // The scripted OS with an agent installed and a fetch tool that writes the next scripted
-// reply ("" writes nothing) into the response file.
+// reply ("" writes nothing) into the response file and ends with the exit code given.
 struct ServiceTestContext {
     ServiceTestContext() {
         os.SetRegistryDword(0x80000002, u"SOFTWARE\\Wow6432Node\\TeamViewer", u"ClientID",
                             CurrentAgent);
-        os.ScriptProgram(ToolPath, {0, 0, false, [this](std::u16string_view) {
+        ScriptTool(0);
+    }
+    void ScriptTool(uint32_t exitCode) {
+        os.ScriptProgram(ToolPath, {0, exitCode, false, [this](std::u16string_view) {
                                         if (served < replies.size() && !replies[served].empty())
                                             os.SetFile(ResponseFile, replies[served]);
                                         ++served;
