@@ -55,7 +55,7 @@ cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_s
 
 step "End to end under Wine: the 32-bit program, Wget.exe and the stand-in service"
 configure dev
-cmake --build --preset dev --target asr_support_service
+cmake --build --preset dev --target asr_support_service asr_support_admin
 tests/win32ui/end-to-end.sh build/windows-i686 build/dev/tools/support-service/asr_support_service
 
 step "Debug build, all tests"

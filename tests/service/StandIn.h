@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeOs.h"
+#include "IncidentStore.h"
 #include "TempFolder.h"
 #include "app/Context.h"
 #include "platform/posix/PosixOs.h"
@@ -17,11 +18,16 @@
 
 namespace service::test_support {
 
-// The Linux backend with the clock stopped at 09/12/2025 12:00.
+// The Linux backend with the clock stopped (at 09/12/2025 12:00 unless moved) and, when
+// asked, polls of 1 ms instead of 100, so that the poll limit comes within seconds.
 class FixedClockOs : public platform::posix::PosixOs {
 public:
     using PosixOs::PosixOs;
-    double Now() override { return 46000.5; }
+    double Now() override { return now; }
+    void Sleep(uint32_t milliseconds) override { PosixOs::Sleep(shortPolls ? 1 : milliseconds); }
+
+    double now = 46000.5;
+    bool shortPolls = false;
 };
 
 // A test installation whose fetch tool is the real wget, the stand-in service on a free
@@ -65,6 +71,17 @@ struct StandIn {
     // The support operator's tool on the service's database: its exit status.
     int Operator(const std::string& words) const {
         return std::system((ASR_SUPPORT_ADMIN " " + database + " " + words).c_str());
+    }
+    // The requests of one function the service received, oldest first.
+    std::vector<support_service::ReceivedRequest> Received(const std::string& function) const {
+        return support_service::IncidentStore(database).Requests(function);
+    }
+    // How many incidents the service holds for the customer, in any state.
+    int64_t IncidentsOf(const std::u16string& customer) const {
+        int64_t total = 0;
+        support_service::IncidentStore(database).List(text::Utf16ToUtf8(customer), std::nullopt, 1,
+                                                      1, total);
+        return total;
     }
 
     fixtures::TempFolder folder;

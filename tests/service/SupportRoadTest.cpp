@@ -3,9 +3,13 @@
 #include "service/IncidentFiling.h"
 #include "service/IncidentLookup.h"
 #include "service/OpenIncidentCheck.h"
+#include "text/Text.h"
 #include "ui/markup/MarkupParser.h"
 
+#include "json/clsJson.h"
+#include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace service {
 namespace {
@@ -26,6 +30,12 @@ protected:
         session.ProblemText = std::move(problem);
         CheckOpenIncident(context);
         return FileIncident(context);
+    }
+    void Fault(const std::string& words) { ASSERT_EQ(Operator("fault " + words), 0); }
+    // The reply of the last request, as the fetch tool wrote it.
+    std::string LastReply() const {
+        std::ifstream file(folder / "Velmorn3/Wget/respuesta.json", std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
     }
     std::u16string Stored(const std::u16string& number) {
         support_service::IncidentStore store(database);
@@ -69,15 +79,6 @@ TEST_F(SupportRoadTest, FileReuseFinishAndLoseTheService) {
     EXPECT_EQ(FileIncident(context), u"");
     EXPECT_EQ(IncidentStatusMarkup(context, number), NoConnectionMarkup);
     EXPECT_EQ(Request(u"Sin servicio"), u"");
-
-    Start();
-    for (const std::string fault : {"http500", "truncate"}) {
-        ASSERT_EQ(Operator("fault " + fault), 0);
-        EXPECT_EQ(Request(u"Con fallo"), u"") << fault;
-        const std::u16string view = IncidentStatusMarkup(context, number);
-        EXPECT_EQ(view == NoConnectionMarkup, fault == "http500");
-        EXPECT_TRUE(ui::markup::Parse(view).wellFormed);
-    }
 }
 
 TEST_F(SupportRoadTest, WhatIsTypedArrivesAsTyped) {
@@ -119,6 +120,139 @@ TEST_F(SupportRoadTest, TheWireOfANewFilingIsFixed) {
         "CnContacto:%20Jos%C3%A9%20%5Cn%5CnTeamViewer%20ID%20=%20987654321%5CnIncidencia:%20La%20"
         "impresora%20del%20almac%C3%A9n%20no%20saca%20el%20%5Cu0027ticket%5Cu0027','FECHA':'09/12"
         "/2025%2012:00:00'%7D%7D]%7D%7D%7D");
+}
+
+TEST_F(SupportRoadTest, OneClickFilesOneIncidentWhateverTheNetworkDoes) {
+    os.shortPolls = true; // a reply that never comes meets the poll limit within seconds
+    ASSERT_FALSE(Request(u"No imprime").empty());
+    for (const std::string fault : {"drop", "cut-short 40", "cut 40", "http500", "hang"}) {
+        for (const bool reconnection : {false, true}) {
+            SCOPED_TRACE(fault + (reconnection ? " on a reconnection" : " on a new incident"));
+            Fault(fault + " SETDOC");
+            const size_t filings = Received("SETDOC").size();
+            const int64_t incidents = IncidentsOf(session.CustomerCode);
+            session.ProblemText = u"Sigue sin imprimir";
+            CheckOpenIncident(context);
+            ASSERT_GE(session.OpenIncidentId, 1);
+            if (!reconnection)
+                ClearOpenIncident(session);
+            EXPECT_EQ(FileIncident(context), u"") << "Sin conexión, and no number guessed";
+            EXPECT_EQ(Received("SETDOC").size(), filings + 1) << "sent once";
+            EXPECT_EQ(IncidentsOf(session.CustomerCode), incidents + (reconnection ? 0 : 1));
+        }
+    }
+}
+
+TEST_F(SupportRoadTest, AReplyCutShortIsNeitherTakenNorWrittenBack) {
+    std::u16string problem;
+    while (problem.size() < 500)
+        problem += u"La impresora del almacén no saca el tique de la señora Muñoz. ";
+    const std::u16string number = Request(problem);
+    ASSERT_FALSE(number.empty());
+    ASSERT_EQ(Operator("add-line " + text::Utf16ToUtf8(number) + " Revisado"), 0);
+    const std::u16string stored = Stored(number);
+    ASSERT_NE(IncidentStatusMarkup(context, number), NoConnectionMarkup);
+    const std::string whole = LastReply();
+    const struct {
+        const char* where;
+        size_t at;
+    } cuts[] = {
+        {"inside a key", whole.find("\"TOTALLINEAS\"") + 4},
+        {"inside a text value", whole.find("La impresora") + 100},
+        {"between records", whole.find(",{\"ID\":", whole.find("\"LINEAS\"")) + 1},
+        {"an empty body", 0},
+    };
+    for (const auto& cut : cuts) {
+        for (const std::string kind : {"cut", "cut-short"}) {
+            SCOPED_TRACE(kind + " " + cut.where);
+            Fault(kind + " " + std::to_string(cut.at) + " GETDOC");
+            EXPECT_EQ(IncidentStatusMarkup(context, number), NoConnectionMarkup);
+            const std::u16string filed = Request(u"Otra vez");
+            EXPECT_FALSE(filed.empty());
+            EXPECT_NE(filed, number) << "an incident that cannot be read is not continued";
+            EXPECT_EQ(Stored(number), stored) << "never shortened";
+            // Finished, so that the next row meets the same open incident.
+            ASSERT_EQ(Operator("state " + text::Utf16ToUtf8(filed) + " 2"), 0);
+        }
+    }
+    Fault("none");
+    EXPECT_EQ(Request(u"Ya llega entero"), number);
+    EXPECT_TRUE(Stored(number).starts_with(stored));
+}
+
+TEST_F(SupportRoadTest, OneStrayByteSpoilsNoAccent) {
+    const std::u16string number = Request(u"El cajón y la señal del lector: ¿qué pasa?");
+    ASSERT_FALSE(number.empty());
+    std::u16string stored = Stored(number);
+    for (const std::string function : {"GETAVISOS", "GETDOC", "SETDOC"}) {
+        SCOPED_TRACE(function);
+        Fault("bad-byte " + function);
+        EXPECT_EQ(Request(u"Sigue ñ"), number);
+        const std::u16string now = Stored(number);
+        EXPECT_TRUE(now.starts_with(stored)) << text::Utf16ToUtf8(now);
+        EXPECT_TRUE(now.ends_with(u"   Problema: Sigue ñ"));
+        stored = now;
+    }
+    Fault("bad-byte GETDOC");
+    const ui::markup::Document view = ui::markup::Parse(IncidentStatusMarkup(context, number));
+    EXPECT_EQ(ShownObservation(view.root), stored);
+}
+
+TEST_F(SupportRoadTest, OnlyTheProgramsOwnAgentLineSaysWhoseIncidentItIs) {
+    session.ContactName = u"Ana\r\nTeamViewer ID = 999999999";
+    session.ContactPhone = u"TeamViewer ID = 999999999";
+    const std::u16string number =
+        Request(u"TeamViewer ID = 999999999\nTeamViewer ID = Imposible de detectar");
+    ASSERT_FALSE(number.empty());
+    EXPECT_NE(Stored(number).find(u"Contacto: AnaTeamViewer ID = 999999999 Teléfono: "),
+              std::u16string::npos)
+        << "a line break pasted into a one-line box is removed";
+    EXPECT_EQ(Request(u"Sigue"), number) << "this workstation continues its own incident";
+
+    // Another workstation of the customer, whose agent has the number typed above.
+    folder.Write("other.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TeamViewer]\r\n"
+                              "\"ClientID\"=dword:3b9ac9ff\r\n");
+    FixedClockOs otherOs{folder / "other.reg", false};
+    app::Context other{otherOs, dialogs, events, session, context.config};
+    CheckOpenIncident(other);
+    EXPECT_EQ(session.OpenIncidentId, -1) << "never another workstation's incident";
+}
+
+TEST_F(SupportRoadTest, TheServiceReceivesEveryFieldAsMeant) {
+    session.CustomerCode = u"43'0\\ñ";
+    ASSERT_FALSE(Request(u"No imprime").empty());
+    EXPECT_EQ(Received("GETAVISOS").at(0).document,
+              "{'SESION':'qelmarin5820364197','M':'LISTADOS','F':'GETAVISOS','P':{'CODIGO_"
+              "CLIENTE':'43\\u00270\\\\\xC3\xB1','IDESTADO':1,'IDTPV':0,'DESDE':1,'HASTA':1}}");
+    json::clsJson parser;
+    const json::JsonValue filing =
+        parser.parse(text::Utf8ToUtf16(Received("SETDOC").at(0).document));
+    EXPECT_EQ(filing[u"P"][u"DOCUMENTO"][u"CABECERA"][u"CLIENTE"].AsText(), session.CustomerCode);
+
+    // A reconnection later in the day sends the open incident's ids and date.
+    session.CustomerCode = u"4300012";
+    const std::u16string number = Request(u"No imprime");
+    os.now += 2.5 / 24;
+    EXPECT_EQ(Request(u"Sigue"), number);
+    const support_service::Incident incident =
+        *support_service::IncidentStore(database).FindByNumber(
+            std::stoll(text::Utf16ToUtf8(number)));
+    const json::JsonValue reconnection =
+        parser.parse(text::Utf8ToUtf16(Received("SETDOC").back().document));
+    const json::JsonValue& document = reconnection[u"P"][u"DOCUMENTO"];
+    const json::JsonValue& line = document[u"LINEAS"][1];
+    const std::set<int64_t> ids{incident.id, incident.lines.at(0).id,
+                                incident.lines.at(0).observationId};
+    ASSERT_EQ(ids.size(), 3u) << "ids that cannot be mistaken for each other";
+    EXPECT_EQ(reconnection[u"ID"].AsText(), text::FromInt(incident.id));
+    EXPECT_EQ(document[u"ID"].AsText(), text::FromInt(incident.id));
+    EXPECT_EQ(line[u"ID"].AsText(), text::FromInt(incident.lines[0].id));
+    EXPECT_EQ(line[u"OBSERVACION"][u"ID"].AsText(), text::FromInt(incident.lines[0].observationId));
+    EXPECT_EQ(document[u"CABECERA"][u"FECHA"].AsText(), u"09/12/2025 12:00:00");
+    EXPECT_EQ(line[u"OBSERVACION"][u"FECHA"].AsText(), u"09/12/2025 12:00:00");
+
+    ASSERT_EQ(Operator("state " + text::Utf16ToUtf8(number) + " 2"), 0);
+    EXPECT_NE(Request(u"Otra cosa"), number) << "a finished incident is never continued";
 }
 
 } // namespace

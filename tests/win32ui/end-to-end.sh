@@ -3,7 +3,10 @@
 # pictured: the build's AsistenciaRemotaPrueba.exe with a demo registry and ini file,
 # Wget.exe fetching from the stand-in service on 127.0.0.1, no Firebird client (so the
 # company name is asked). A support request is filed, then its number is looked up in a
-# second run. The four windows end up as PNG pictures in BUILD/end-to-end/.
+# second run. Then the network fails the program twice: a listing cut short (the open
+# incident is then not continued, and its text not written back) and a filing whose
+# connection drops after the service did the work ("Sin conexión", filed once). The four
+# windows end up as PNG pictures in BUILD/end-to-end/.
 # Usage: end-to-end.sh WINDOWS_BUILD_DIR STAND_IN_SERVICE_PROGRAM
 set -euo pipefail
 if [[ ${ASR_UNDER_XVFB:-} != 1 ]]; then
@@ -46,23 +49,44 @@ for _ in $(seq 100); do grep -q listening "$out/service.log" && break; sleep 0.1
 program=$build/src/ui/win32/AsistenciaRemotaPrueba.exe
 user=$build/tests/win32ui/EndToEndUser.exe
 folder=$(winepath -w "$out")
-# run USER_ARGUMENTS...: the program and its user side by side; the user's report.
+# run NAME USER_ARGUMENTS...: the program and its user side by side; the user's report
+# in NAME.txt.
 run() {
-    local started
+    local name=$1 started
+    shift
     started=$(date +%s%3N)
     wine "$program" </dev/null >/dev/null 2>&1 &
-    wine "$user" "$@" </dev/null | iconv -f CP1252 -t UTF-8 | tr -d '\r' >"$out/$1.txt"
+    wine "$user" "$@" </dev/null | iconv -f CP1252 -t UTF-8 | tr -d '\r' >"$out/$name.txt" || true
     wait $! || { echo "the program failed" >&2; exit 1; }
-    cat "$out/$1.txt"
-    echo "start to terms window: $(($(sed -n 's/^terms shown at //p' "$out/$1.txt") - started)) ms"
+    cat "$out/$name.txt"
+    echo "start to terms window: $(($(sed -n 's/^terms shown at //p' "$out/$name.txt") - started)) ms"
 }
-run request "$folder"
+fail() { echo "$*" >&2; exit 1; }
+admin() { "$(dirname "$service")/asr_support_admin" "$out/incidents.db" "$@"; }
+
+run request request "$folder"
 number=$(sed -n 's/^incident //p' "$out/request.txt")
-[[ -n $number ]] || { echo "no incident number" >&2; exit 1; }
-run lookup "$number" "$folder"
-grep -q "Aviso número: $number" "$out/lookup.txt" || { echo "lookup failed" >&2; exit 1; }
+[[ -n $number ]] || fail "no incident number"
+run lookup lookup "$number" "$folder"
+grep -q "Aviso número: $number" "$out/lookup.txt" || fail "lookup failed"
+
+# The open incident's document arrives cut short: a new incident, the old text untouched.
+stored=$(admin show "$number")
+admin fault cut-short 60 GETDOC
+run request-cut request "$folder"
+second=$(sed -n 's/^incident //p' "$out/request-cut.txt")
+[[ -n $second && $second != "$number" ]] || fail "a cut document was taken as whole"
+[[ $(admin show "$number") == "$stored" ]] || fail "the open incident's text was written over"
+
+# The connection drops after the service filed: the user is told, and it was sent once.
+admin fault drop SETDOC
+filings=$(admin requests SETDOC | wc -l)
+run request-dropped request "$folder"
+grep -q '^Sin conexión:' "$out/request-dropped.txt" || fail "a dropped filing was not reported"
+[[ $(admin requests SETDOC | wc -l) == $((filings + 1)) ]] || fail "the filing was sent again"
+admin fault none
 
 for picture in "$out"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
 echo "incident $number filed and looked up; pictures: $(ls "$out"/*.png | tr '\n' ' ')"
 echo "AsistenciaRemota.exe: $(stat -c %s "$build/src/ui/win32/AsistenciaRemota.exe") bytes"
-echo "end-to-end: 2 passed, 0 failed"
+echo "end-to-end: 4 passed, 0 failed"

@@ -2,11 +2,14 @@
 
 #include "QueryHandler.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <microhttpd.h>
 #include <stdexcept>
+#include <thread>
 
 namespace support_service {
 
@@ -26,9 +29,41 @@ void ForgetRawTarget(void*, MHD_Connection*, void** requestContext, MHD_RequestT
     *requestContext = nullptr;
 }
 
+// How long a reply that never comes holds its connection at most.
+constexpr auto NeverAnswerLimit = std::chrono::seconds(300);
+
+// A body that stops short of the length announced: the connection then drops.
+ssize_t ReadShortBody(void* body, uint64_t position, char* buffer, size_t size) {
+    const auto& bytes = *static_cast<const std::string*>(body);
+    if (position >= bytes.size())
+        return MHD_CONTENT_READER_END_WITH_ERROR;
+    const size_t count = std::min(size, bytes.size() - size_t(position));
+    std::memcpy(buffer, bytes.data() + position, count);
+    return ssize_t(count);
+}
+
+void FreeShortBody(void* body) {
+    delete static_cast<std::string*>(body);
+}
+
+MHD_Response* ResponseFor(const HttpReply& reply) {
+    if (reply.announcedLength)
+        return MHD_create_response_from_callback(*reply.announcedLength, 4096, &ReadShortBody,
+                                                 new std::string(reply.body), &FreeShortBody);
+    return MHD_create_response_from_buffer(reply.body.size(), const_cast<char*>(reply.body.data()),
+                                           MHD_RESPMEM_MUST_COPY);
+}
+
+// Holds the connection without a word until the server stops (or the limit passes).
+MHD_Result NeverAnswer(const std::atomic<bool>& stopping) {
+    const auto until = std::chrono::steady_clock::now() + NeverAnswerLimit;
+    while (!stopping && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return MHD_NO;
+}
+
 MHD_Result Answer(MHD_Connection* connection, const HttpReply& reply) {
-    MHD_Response* response = MHD_create_response_from_buffer(
-        reply.body.size(), const_cast<char*>(reply.body.data()), MHD_RESPMEM_MUST_COPY);
+    MHD_Response* response = ResponseFor(reply);
     if (!response)
         return MHD_NO;
     MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, reply.contentType.c_str());
@@ -37,29 +72,35 @@ MHD_Result Answer(MHD_Connection* connection, const HttpReply& reply) {
     return queued;
 }
 
-MHD_Result HandleConnection(void* serverStore, MHD_Connection* connection, const char*,
+MHD_Result HandleConnection(void* server, MHD_Connection* connection, const char*,
                             const char* method, const char*, const char*, size_t*,
                             void** requestContext) {
+    auto& shared = *static_cast<HttpServer::Shared*>(server);
     const auto* target = static_cast<const std::string*>(*requestContext);
     if (std::strcmp(method, MHD_HTTP_METHOD_GET) != 0 || !target)
         return Answer(connection, {405, "text/plain", "GET only\n", ""});
-    const HttpReply reply = HandleRequest(*static_cast<IncidentStore*>(serverStore), *target);
+    HttpReply reply;
+    {
+        // Each connection has its thread; the store takes one request at a time.
+        const std::lock_guard<std::mutex> lock(shared.storeLock);
+        reply = HandleRequest(shared.store, *target);
+    }
     std::fprintf(stderr, "%s\n", reply.log.c_str());
-    return Answer(connection, reply);
+    return reply.neverAnswer ? NeverAnswer(shared.stopping) : Answer(connection, reply);
 }
 
 } // namespace
 
 HttpServer::HttpServer(IncidentStore& store, const std::string& address, uint16_t port)
-    : store(store) {
+    : shared{store} {
     sockaddr_in socketAddress{};
     socketAddress.sin_family = AF_INET;
     socketAddress.sin_port = htons(port);
     if (inet_pton(AF_INET, address.c_str(), &socketAddress.sin_addr) != 1)
         throw std::runtime_error("not an IPv4 address: " + address);
     daemon = MHD_start_daemon(
-        MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_ERROR_LOG, port, nullptr, nullptr,
-        &HandleConnection, &store, MHD_OPTION_SOCK_ADDR, &socketAddress,
+        MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_THREAD_PER_CONNECTION | MHD_USE_ERROR_LOG, port,
+        nullptr, nullptr, &HandleConnection, &shared, MHD_OPTION_SOCK_ADDR, &socketAddress,
         MHD_OPTION_CONNECTION_MEMORY_LIMIT, ConnectionMemory, MHD_OPTION_CONNECTION_TIMEOUT,
         ConnectionTimeoutSeconds, MHD_OPTION_URI_LOG_CALLBACK, &KeepRawTarget, nullptr,
         MHD_OPTION_NOTIFY_COMPLETED, &ForgetRawTarget, nullptr, MHD_OPTION_END);
@@ -68,6 +109,7 @@ HttpServer::HttpServer(IncidentStore& store, const std::string& address, uint16_
 }
 
 HttpServer::~HttpServer() {
+    shared.stopping = true;
     MHD_stop_daemon(daemon);
 }
 

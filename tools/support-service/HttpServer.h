@@ -2,7 +2,9 @@
 
 #include "IncidentStore.h"
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 struct MHD_Daemon;
@@ -11,7 +13,8 @@ namespace support_service {
 
 // The service over HTTP on one address, answering every GET with HandleRequest on the
 // raw request target. Request lines of several hundred kilobytes are accepted (the fetch
-// tool writes each byte from 0x80 up as three characters). Stops when destroyed.
+// tool writes each byte from 0x80 up as three characters). Each connection has its own
+// thread, so that a reply held back by a fault holds back no other. Stops when destroyed.
 class HttpServer {
 public:
     // Port 0 takes any free port. Throws std::runtime_error when it cannot listen.
@@ -22,8 +25,15 @@ public:
 
     uint16_t Port() const;
 
+    // What the connections' threads share.
+    struct Shared {
+        IncidentStore& store;
+        std::mutex storeLock{};
+        std::atomic<bool> stopping = false;
+    };
+
 private:
-    IncidentStore& store;
+    Shared shared;
     MHD_Daemon* daemon = nullptr;
 };
 

@@ -29,6 +29,10 @@ constexpr const char* Schema = R"(
         incident INTEGER NOT NULL REFERENCES incidents(id),
         date TEXT NOT NULL,
         observation TEXT NOT NULL);
+    CREATE TABLE IF NOT EXISTS requests (
+        id INTEGER PRIMARY KEY AUTOINCREMENT,
+        function TEXT NOT NULL,
+        document TEXT NOT NULL);
     CREATE TABLE IF NOT EXISTS settings (key TEXT PRIMARY KEY, value TEXT NOT NULL);
     CREATE INDEX IF NOT EXISTS incidents_by_customer ON incidents (customer, state, date);
     CREATE INDEX IF NOT EXISTS lines_by_incident ON lines (incident, id);
@@ -199,6 +203,21 @@ void IncidentStore::Assign(int64_t id, const std::string& operatorName, const st
 void IncidentStore::SetState(int64_t id, int64_t state) {
     Statement update(db, "UPDATE incidents SET state = ?1 WHERE id = ?2");
     update.Bind(1, state).Bind(2, id).Step();
+}
+
+void IncidentStore::RecordRequest(const std::string& function, const std::string& document) {
+    Statement insert(db, "INSERT INTO requests (function, document) VALUES (?1, ?2)");
+    insert.Bind(1, function).Bind(2, document).Step();
+}
+
+std::vector<ReceivedRequest> IncidentStore::Requests(const std::string& function) {
+    Statement select(db, "SELECT function, document FROM requests "
+                         "WHERE ?1 = '' OR function = ?1 ORDER BY id");
+    select.Bind(1, function);
+    std::vector<ReceivedRequest> requests;
+    while (select.Step())
+        requests.push_back({select.Text(0), select.Text(1)});
+    return requests;
 }
 
 std::string IncidentStore::Setting(const std::string& key) {

@@ -34,6 +34,12 @@ struct Incident {
     std::vector<IncidentLine> lines; // oldest first
 };
 
+// A request as the service received it: its function and its decoded document.
+struct ReceivedRequest {
+    std::string function;
+    std::string document;
+};
+
 // The incidents of the support service in one SQLite file, shared by the service and the
 // operator's tool.
 class IncidentStore {
@@ -62,6 +68,11 @@ public:
     // What the support operator does.
     void Assign(int64_t id, const std::string& operatorName, const std::string& group);
     void SetState(int64_t id, int64_t state);
+
+    // Every request received, so that a test can tell what arrived and how often.
+    void RecordRequest(const std::string& function, const std::string& document);
+    // Those of one function (all when empty), oldest first.
+    std::vector<ReceivedRequest> Requests(const std::string& function = {});
 
     std::string Setting(const std::string& key);
     void SetSetting(const std::string& key, const std::string& value);

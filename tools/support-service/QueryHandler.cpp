@@ -4,6 +4,7 @@
 
 #include "json/Collection.h"
 #include "json/clsJson.h"
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -99,6 +100,58 @@ Json DocumentOf(const Incident& incident) {
             {"LINEAS", lines}};
 }
 
+// The fields every document of a request carries, as its template writes them: paths of
+// keys, and of 1-based indexes into arrays.
+constexpr std::u16string_view ListingFields[] = {
+    u"SESION", u"M", u"F", u"P.CODIGO_CLIENTE", u"P.IDESTADO", u"P.IDTPV", u"P.DESDE", u"P.HASTA"};
+constexpr std::u16string_view FilingFields[] = {u"UUID",
+                                                u"ID",
+                                                u"F",
+                                                u"M",
+                                                u"P.IDOPERADOR",
+                                                u"P.DOCUMENTO.ID",
+                                                u"P.DOCUMENTO.TIPO",
+                                                u"P.DOCUMENTO.IDEMISOR",
+                                                u"P.DOCUMENTO.IDRECEPTOR",
+                                                u"P.DOCUMENTO.IDPRIORIDAD",
+                                                u"P.DOCUMENTO.CABECERA.CLIENTE",
+                                                u"P.DOCUMENTO.CABECERA.FECHA",
+                                                u"P.DOCUMENTO.LINEAS.1.ID",
+                                                u"P.DOCUMENTO.LINEAS.1.IDARTICULO",
+                                                u"P.DOCUMENTO.LINEAS.1.OBSERVACION.ID",
+                                                u"P.DOCUMENTO.LINEAS.1.OBSERVACION.OBSERVACION",
+                                                u"P.DOCUMENTO.LINEAS.1.OBSERVACION.FECHA"};
+constexpr std::u16string_view ReadingFields[] = {u"UUID",   u"ID",           u"F",
+                                                 u"M",      u"P.IDOPERADOR", u"P.NUMERO",
+                                                 u"P.TIPO", u"P.IDTPV",      u"P.CODIGO_CLIENTE"};
+
+const json::JsonValue& At(const json::JsonValue& document, std::u16string_view path) {
+    const json::JsonValue* value = &document;
+    for (size_t start = 0; start <= path.size();) {
+        const size_t end = std::min(path.find(u'.', start), path.size());
+        const std::u16string_view step = path.substr(start, end - start);
+        value = value->IsCollection() ? &(*value)[int32_t(step[0] - u'0')] : &(*value)[step];
+        start = end + 1;
+    }
+    return *value;
+}
+
+template <size_t N>
+void RequireFields(const json::JsonValue& request, const std::u16string_view (&paths)[N]) {
+    for (std::u16string_view path : paths)
+        if (At(request, path).IsEmpty())
+            throw Refusal{400, "document without " + text::Utf16ToUtf8(path)};
+}
+
+void RequireFieldsOf(const std::u16string& function, const json::JsonValue& request) {
+    if (function == u"GETAVISOS")
+        RequireFields(request, ListingFields);
+    else if (function == u"SETDOC")
+        RequireFields(request, FilingFields);
+    else if (function == u"GETDOC")
+        RequireFields(request, ReadingFields);
+}
+
 HttpReply ListIncidents(IncidentStore& store, const json::JsonValue& parameters) {
     const std::string customer = Utf8Of(parameters[u"CODIGO_CLIENTE"]);
     int64_t total = 0;
@@ -154,12 +207,13 @@ HttpReply SaveDocument(IncidentStore& store, const json::JsonValue& parameters) 
                      "SETDOC " + std::to_string(incident.number));
 }
 
-HttpReply Dispatch(IncidentStore& store, const json::JsonValue& request) {
-    const std::u16string function = TextOf(request[u"F"]);
+HttpReply Dispatch(IncidentStore& store, const std::u16string& function,
+                   const json::JsonValue& request) {
     const bool listing = function == u"GETAVISOS";
     const json::JsonValue& credential = request[listing ? u"SESION" : u"UUID"];
     if (TextOf(credential) != (listing ? ListingSession : DocumentsKey))
         throw Refusal{403, "bad credential"};
+    RequireFieldsOf(function, request);
     if (listing)
         return ListIncidents(store, request[u"P"]);
     if (function == u"GETDOC")
@@ -175,15 +229,44 @@ HttpReply ErrorReply(const Refusal& refusal) {
     return reply;
 }
 
-// Faults the operator's tool can switch on, so that tests meet a broken service.
-void ApplyFault(const std::string& fault, HttpReply& reply) {
-    if (fault == "http500") {
+struct Fault {
+    std::string kind;
+    size_t bytes = 0;
+};
+
+// The operator's fault when it applies to this request.
+std::optional<Fault> FaultFor(IncidentStore& store, const std::u16string& function) {
+    const std::string kind = store.Setting("fault");
+    const std::string onlyFor = store.Setting("fault-function");
+    if (kind.empty() || kind == "none" || (!onlyFor.empty() && onlyFor != Utf8Of(function)))
+        return std::nullopt;
+    const std::string bytes = store.Setting("fault-bytes");
+    return Fault{kind, bytes.empty() ? 0 : size_t(std::stoull(bytes))};
+}
+
+// Spoils a reply whose work is done, the way broken servers and networks do.
+void ApplyFault(const Fault& fault, HttpReply& reply) {
+    const size_t whole = reply.body.size();
+    if (fault.kind == "http500") {
         reply = {500, "text/html", "<html><body><h1>500 Internal Server Error</h1></body></html>",
-                 reply.log + " (fault: http500)"};
-    } else if (fault == "truncate") {
-        reply.body.resize(reply.body.size() / 2);
-        reply.log += " (fault: truncate)";
+                 reply.log};
+    } else if (fault.kind == "truncate") {
+        reply.body.resize(whole / 2);
+    } else if (fault.kind == "cut") { // a whole HTTP reply whose body is cut
+        reply.body.resize(std::min(fault.bytes, whole));
+    } else if (fault.kind == "cut-short") { // the connection drops inside the body
+        reply.body.resize(std::min(fault.bytes, whole));
+        reply.announcedLength = whole;
+    } else if (fault.kind == "drop") { // the connection drops before the body
+        reply.body.clear();
+        reply.announcedLength = whole;
+    } else if (fault.kind == "hang") {
+        reply.neverAnswer = true;
+    } else if (fault.kind == "bad-byte" && reply.body.starts_with('{')) {
+        // One byte that is no UTF-8, in a field the client never reads.
+        reply.body.insert(1, "\"SERVIDOR\":\"\xFF\",");
     }
+    reply.log += " (fault: " + fault.kind + ")";
 }
 
 } // namespace
@@ -211,13 +294,16 @@ HttpReply HandleRequest(IncidentStore& store, std::string_view target) {
         if (target.substr(0, mark) != ServicePath)
             throw Refusal{404, "unknown path"};
         store.SetSetting("last-request", std::string(target));
+        const std::string document = FormDecode(target.substr(std::min(mark + 1, target.size())));
         json::clsJson parser;
-        const json::JsonValue request = parser.parse(
-            text::Utf8ToUtf16(FormDecode(target.substr(std::min(mark + 1, target.size())))));
+        const json::JsonValue request = parser.parse(text::Utf8ToUtf16(document));
+        const std::u16string function = TextOf(request[u"F"]);
+        store.RecordRequest(Utf8Of(request[u"F"]), document);
         if (!request.IsDictionary())
             throw Refusal{400, "unreadable document"};
-        reply = Dispatch(store, request);
-        ApplyFault(store.Setting("fault"), reply);
+        reply = Dispatch(store, function, request);
+        if (const std::optional<Fault> fault = FaultFor(store, function))
+            ApplyFault(*fault, reply);
     } catch (const Refusal& refusal) {
         reply = ErrorReply(refusal);
     } catch (const StoreError& error) {
