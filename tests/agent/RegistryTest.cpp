@@ -54,6 +54,8 @@ const struct {
     {"Again", "\"1\"\r\n\"Again\"=-\r\n\"Again\"=\"2\"", "", u"2"},
     {"@", "\"d\"\r\n@=-", "", u""},
     {"Bytes", "hex:41,42,\\\r\n; inside the data\r\n\r\n  43,44", "", u"ABC"},
+    {"Astral", "\"x\U0001F600y\"", "", u"x??y"}, // one "?" per UTF-16 unit
+    {"AstralBytes", "hex(1):78,00,3d,d8,00,de,00,00", "hex(1):78,3f,3f,00", u"x??"},
 };
 
 // A key deleted with what lies under it, then partly made again; every row above after a
