@@ -56,11 +56,12 @@ const struct {
     {"Bytes", "hex:41,42,\\\r\n; inside the data\r\n\r\n  43,44", "", u"ABC"},
     {"Astral", "\"x\U0001F600y\"", "", u"x??y"}, // one "?" per UTF-16 unit
     {"AstralBytes", "hex(1):78,00,3d,d8,00,de,00,00", "hex(1):78,3f,3f,00", u"x??"},
+    {"Mac", "\"1\"\r\"Mac\"=\"2\"", "", u"2"}, // a lone carriage return ends a line
 };
 
 // A key deleted with what lies under it, then partly made again; every row above after a
-// comment that ends with a backslash.
-std::string StringsAndDeletionsFile(bool version5) {
+// comment that ends with a backslash. Its line ends are those given.
+std::string StringsAndDeletionsFile(bool version5, std::string_view lineEnd) {
     std::string file =
         std::string(version5 ? "Windows Registry Editor Version 5.00" : "REGEDIT4") +
         "\r\n\r\n[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
@@ -72,6 +73,8 @@ std::string StringsAndDeletionsFile(bool version5) {
     for (const auto& row : StringRows)
         file += "; " + row.name + " \\\r\n" + (row.name == "@" ? "@" : '"' + row.name + '"') + "=" +
                 (version5 || row.regedit4.empty() ? row.version5 : row.regedit4) + "\r\n";
+    for (size_t at = 0; (at = file.find("\r\n", at)) != std::string::npos; at += lineEnd.size())
+        file.replace(at, 2, lineEnd);
     const std::u16string content = text::Utf8ToUtf16(file);
     return version5 ? fixtures::Utf16LeWithMark(content) : text::Utf16ToCp1252(content);
 }
@@ -155,9 +158,18 @@ TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
 }
 
 TEST_F(Registry, StringsAsBytesDeletionsAndCommentsReadAsRegeditLoadsThemInBothVersions) {
-    for (bool version5 : {true, false}) {
-        SCOPED_TRACE(version5 ? "version 5" : "REGEDIT4");
-        system.ImportRegistry(StringsAndDeletionsFile(version5));
+    const struct {
+        const char* name;
+        bool version5;
+        std::string_view lineEnd;
+    } forms[] = {{"version 5", true, "\r\n"},
+                 {"REGEDIT4", false, "\r\n"},
+                 {"version 5, CR", true, "\r"},
+                 {"REGEDIT4, CR", false, "\r"},
+                 {"REGEDIT4, LF", false, "\n"}};
+    for (const auto& [name, version5, lineEnd] : forms) {
+        SCOPED_TRACE(name);
+        system.ImportRegistry(StringsAndDeletionsFile(version5, lineEnd));
         for (const auto& row : StringRows)
             EXPECT_EQ(Read(row.name == "@" ? u"" : text::Utf8ToUtf16(row.name)), row.text)
                 << row.name;

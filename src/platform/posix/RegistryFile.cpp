@@ -27,7 +27,7 @@ std::u16string DecodeFile(std::string_view bytes) {
 std::u16string_view TrimBlanks(std::u16string_view s) {
     while (!s.empty() && (s.front() == u' ' || s.front() == u'\t'))
         s.remove_prefix(1);
-    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == u'\r'))
+    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t'))
         s.remove_suffix(1);
     return s;
 }
@@ -164,15 +164,25 @@ bool ContinuesOnNextLine(std::u16string_view line) {
     return line.ends_with(u"\\") && value && value->second.starts_with(u"hex");
 }
 
+// The first line of content, which moves past it. Like regedit, a lone carriage return ends
+// a line too, so files with old Mac line ends or mixed ones read whole.
+std::u16string_view TakeLine(std::u16string_view& content) {
+    size_t end = size_t(std::find_if(content.begin(), content.end(),
+                                     [](char16_t c) { return c == u'\r' || c == u'\n'; }) -
+                        content.begin());
+    std::u16string_view line = content.substr(0, end);
+    content.remove_prefix(
+        std::min(content.substr(end).starts_with(u"\r\n") ? end + 2 : end + 1, content.size()));
+    return line;
+}
+
 // Lines with the continuations of hex data joined; blank and comment lines inside such
 // data are passed over, as regedit does.
 std::vector<std::u16string> LogicalLines(std::u16string_view content) {
     std::vector<std::u16string> lines;
     bool continues = false;
     while (!content.empty()) {
-        size_t end = std::min(content.find(u'\n'), content.size());
-        std::u16string_view line = TrimBlanks(content.substr(0, end));
-        content.remove_prefix(std::min(end + 1, content.size()));
+        std::u16string_view line = TrimBlanks(TakeLine(content));
         if (continues && (line.empty() || line.starts_with(u";")))
             continue;
         if (continues) {
