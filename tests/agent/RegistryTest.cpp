@@ -57,6 +57,18 @@ const struct {
     {"Astral", "\"x\U0001F600y\"", "", u"x??y"}, // one "?" per UTF-16 unit
     {"AstralBytes", "hex(1):78,00,3d,d8,00,de,00,00", "hex(1):78,3f,3f,00", u"x??"},
     {"Mac", "\"1\"\r\"Mac\"=\"2\"", "", u"2"}, // a lone carriage return ends a line
+    {"Keyed",
+     "\"here\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Noted] ; a note\r\n"
+     "\"Keyed\"=\"there\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
+     "", u"here"},
+    {"Blanked",
+     "\"1\"\r\n[ HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Elsewhere]\r\n"
+     "\"Blanked\"=\"2\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
+     "", u"2"}, // no key line: the value stays in the current key
+    {"Abbreviated",
+     "\"1\"\r\n[HKCU\\Software\\AsistenciaRemota\\Pruebas]\r\n\"Abbreviated\"=\"2\"\r\n"
+     "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
+     "", u"1"}, // regedit knows the roots by their full names only
 };
 
 // A key deleted with what lies under it, then partly made again; every row above after a
@@ -176,6 +188,7 @@ TEST_F(Registry, StringsAsBytesDeletionsAndCommentsReadAsRegeditLoadsThemInBothV
         EXPECT_EQ(Read(u"c", Key + u"Old\\Child"), u"") << "deleted with its parent";
         EXPECT_EQ(Read(u"orphan", Key + u"Old"), u"") << "values of a deleted key go nowhere";
         EXPECT_EQ(Read(u"n", Key + u"Old\\New"), u"2") << "made again after the deletion";
+        EXPECT_EQ(Read(u"Keyed", Key + u"Noted"), u"there") << "a key line with a comment";
     }
 }
 

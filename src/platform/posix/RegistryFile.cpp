@@ -33,11 +33,12 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
 }
 
 std::optional<RegistryKey> RootKey(std::u16string_view name) {
+    // Full names only: regedit cannot open "HKCU\..." and the like.
     static const std::pair<std::u16string_view, RegistryKey> roots[] = {
-        {u"hkey_classes_root", 0x80000000},  {u"hkcr", 0x80000000},
-        {u"hkey_current_user", 0x80000001},  {u"hkcu", 0x80000001},
-        {u"hkey_local_machine", 0x80000002}, {u"hklm", 0x80000002},
-        {u"hkey_users", 0x80000003},         {u"hku", 0x80000003},
+        {u"hkey_classes_root", 0x80000000},
+        {u"hkey_current_user", 0x80000001},
+        {u"hkey_local_machine", 0x80000002},
+        {u"hkey_users", 0x80000003},
         {u"hkey_current_config", 0x80000005}};
     for (const auto& [rootName, key] : roots)
         if (text::EqualsIgnoreCase(name, rootName))
@@ -224,10 +225,17 @@ RegistryFile RegistryFile::Parse(std::string_view fileBytes) {
     bool version5 = *header == Version5Header;
     std::optional<KeyPath> current;
     for (auto line = header + 1; line != lines.end(); ++line) {
-        if (line->starts_with(u"[") && line->ends_with(u"]"))
-            current = registry.ApplyKeyLine(std::u16string_view(*line).substr(1, line->size() - 2));
-        else if (current)
+        // regedit ends a key name at the last "]" and passes over what follows, a comment
+        // for instance. A name that starts with a blank is no key line, and the values
+        // after it stay in the current key.
+        size_t close = line->starts_with(u"[") ? line->rfind(u']') : std::u16string::npos;
+        if (close != std::u16string::npos) {
+            std::u16string_view name = std::u16string_view(*line).substr(1, close - 1);
+            if (!name.starts_with(u" ") && !name.starts_with(u"\t"))
+                current = registry.ApplyKeyLine(name);
+        } else if (current) {
             registry.ApplyValueLine(*current, *line, version5);
+        }
     }
     return registry;
 }
