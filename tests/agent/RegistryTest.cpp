@@ -69,6 +69,9 @@ const struct {
      "\"1\"\r\n[HKCU\\Software\\AsistenciaRemota\\Pruebas]\r\n\"Abbreviated\"=\"2\"\r\n"
      "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
      "", u"1"}, // regedit knows the roots by their full names only
+    {"BlankDword", "dword: 0000000f", "", u"15"},
+    {"NotedDword", "dword:0000000f ; fifteen", "", u"15"},
+    {"EmptyDword", "dword: ; none", "", u"0"},
 };
 
 // A key deleted with what lies under it, then partly made again; every row above after a

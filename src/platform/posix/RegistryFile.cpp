@@ -88,6 +88,16 @@ std::optional<uint32_t> HexNumber(std::u16string_view digits) {
     return value;
 }
 
+// regedit's dword: the digits may have blanks around them and a comment after them, and
+// no digits before a comment read as 0.
+std::optional<uint32_t> DwordNumber(std::u16string_view data) {
+    size_t comment = data.find(u';');
+    std::u16string_view digits = TrimBlanks(data.substr(0, std::min(comment, data.size())));
+    if (digits.empty() && comment != std::u16string_view::npos)
+        return 0;
+    return HexNumber(digits);
+}
+
 std::optional<std::string> HexBytes(std::u16string_view list) {
     std::string bytes;
     while (!(list = TrimBlanks(list)).empty()) {
@@ -126,7 +136,7 @@ std::optional<RegistryValue> ParseData(std::u16string_view data, bool version5) 
         if (auto textValue = TakeQuoted(data))
             return RegistryValue{RegistryTypeString, text::Utf16ToCp1252(*textValue) + '\0'};
     if (data.starts_with(u"dword:"))
-        if (auto number = HexNumber(data.substr(6)))
+        if (auto number = DwordNumber(data.substr(6)))
             return RegistryValue{RegistryTypeDword, LittleEndian(*number)};
     if (data.starts_with(u"hex:"))
         if (auto bytes = HexBytes(data.substr(4)))
