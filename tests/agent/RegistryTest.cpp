@@ -7,6 +7,8 @@
 #include "app/Context.h"
 #include "text/Encoding.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -154,6 +156,18 @@ TEST_F(Registry, ARegedit4ExportIsReadInTheAnsiCodePage) {
     EXPECT_EQ(Read(u"Version"), u"15.0 Almacén");
     EXPECT_EQ(Read(u"Expand"), u"AB");
     EXPECT_EQ(Read(u"Text"), u"") << "the earlier import is gone";
+
+    // Files of the same size: one that has sat a while, then two written one right after
+    // the other. Each is read as it is now.
+    std::filesystem::last_write_time(system.folder / "registry.reg",
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::hours(1));
+    EXPECT_EQ(Read(u"Version"), u"15.0 Almacén");
+    for (std::string version : {"16.0", "17.0"}) {
+        std::string file = Regedit4File;
+        system.ImportRegistry(file.replace(file.find("15.0"), 4, version));
+        EXPECT_EQ(Read(u"Version"), text::Utf8ToUtf16(version) + u" Almacén");
+    }
 }
 
 TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
