@@ -232,8 +232,14 @@ std::u16string Cp1252ToUtf16(std::string_view bytes) {
     return DecodeSingleByte(bytes, Cp1252ToChar);
 }
 
+// Unit by unit, as Windows converts to its ANSI code page: a character beyond U+FFFF is a
+// surrogate pair and becomes two "?".
 std::string Utf16ToCp1252(std::u16string_view text) {
-    return EncodeSingleByte(text, Cp1252FromChar);
+    std::string out(text.size(), '\0');
+    for (size_t at = 0; at < text.size(); ++at) {
+        out[at] = Cp1252FromChar(text[at]);
+    }
+    return out;
 }
 
 std::u16string Utf16LeToUtf16(std::string_view bytes) {

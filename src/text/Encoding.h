@@ -20,7 +20,9 @@ struct Utf8Census {
 Utf8Census CountUtf8(std::string_view bytes);
 
 // Code page 1252; every byte 0 to 255 round-trips (the five bytes the code page leaves
-// undefined map to U+0081, U+008D, U+008F, U+0090 and U+009D).
+// undefined map to U+0081, U+008D, U+008F, U+0090 and U+009D). Like Windows' ANSI calls,
+// the encoding gives one "?" per UTF-16 unit it cannot map, so two for a character beyond
+// U+FFFF.
 std::u16string Cp1252ToUtf16(std::string_view bytes);
 std::string Utf16ToCp1252(std::u16string_view text);
 

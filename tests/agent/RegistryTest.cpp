@@ -7,6 +7,8 @@
 #include "app/Context.h"
 #include "text/Encoding.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,11 +56,29 @@ const struct {
     {"Again", "\"1\"\r\n\"Again\"=-\r\n\"Again\"=\"2\"", "", u"2"},
     {"@", "\"d\"\r\n@=-", "", u""},
     {"Bytes", "hex:41,42,\\\r\n; inside the data\r\n\r\n  43,44", "", u"ABC"},
+    {"Astral", "\"x\U0001F600y\"", "", u"x??y"}, // one "?" per UTF-16 unit
+    {"AstralBytes", "hex(1):78,00,3d,d8,00,de,00,00", "hex(1):78,3f,3f,00", u"x??"},
+    {"Mac", "\"1\"\r\"Mac\"=\"2\"", "", u"2"}, // a lone carriage return ends a line
+    {"Keyed",
+     "\"here\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Noted] ; a note\r\n"
+     "\"Keyed\"=\"there\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
+     "", u"here"},
+    {"Blanked",
+     "\"1\"\r\n[ HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas\\Elsewhere]\r\n"
+     "\"Blanked\"=\"2\"\r\n[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
+     "", u"2"}, // no key line: the value stays in the current key
+    {"Abbreviated",
+     "\"1\"\r\n[HKCU\\Software\\AsistenciaRemota\\Pruebas]\r\n\"Abbreviated\"=\"2\"\r\n"
+     "[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]",
+     "", u"1"}, // regedit knows the roots by their full names only
+    {"BlankDword", "dword: 0000000f", "", u"15"},
+    {"NotedDword", "dword:0000000f ; fifteen", "", u"15"},
+    {"EmptyDword", "dword: ; none", "", u"0"},
 };
 
 // A key deleted with what lies under it, then partly made again; every row above after a
-// comment that ends with a backslash.
-std::string StringsAndDeletionsFile(bool version5) {
+// comment that ends with a backslash. Its line ends are those given.
+std::string StringsAndDeletionsFile(bool version5, std::string_view lineEnd) {
     std::string file =
         std::string(version5 ? "Windows Registry Editor Version 5.00" : "REGEDIT4") +
         "\r\n\r\n[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
@@ -70,6 +90,8 @@ std::string StringsAndDeletionsFile(bool version5) {
     for (const auto& row : StringRows)
         file += "; " + row.name + " \\\r\n" + (row.name == "@" ? "@" : '"' + row.name + '"') + "=" +
                 (version5 || row.regedit4.empty() ? row.version5 : row.regedit4) + "\r\n";
+    for (size_t at = 0; (at = file.find("\r\n", at)) != std::string::npos; at += lineEnd.size())
+        file.replace(at, 2, lineEnd);
     const std::u16string content = text::Utf8ToUtf16(file);
     return version5 ? fixtures::Utf16LeWithMark(content) : text::Utf16ToCp1252(content);
 }
@@ -134,6 +156,18 @@ TEST_F(Registry, ARegedit4ExportIsReadInTheAnsiCodePage) {
     EXPECT_EQ(Read(u"Version"), u"15.0 Almacén");
     EXPECT_EQ(Read(u"Expand"), u"AB");
     EXPECT_EQ(Read(u"Text"), u"") << "the earlier import is gone";
+
+    // Files of the same size: one that has sat a while, then two written one right after
+    // the other. Each is read as it is now.
+    std::filesystem::last_write_time(system.folder / "registry.reg",
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::hours(1));
+    EXPECT_EQ(Read(u"Version"), u"15.0 Almacén");
+    for (std::string version : {"16.0", "17.0"}) {
+        std::string file = Regedit4File;
+        system.ImportRegistry(file.replace(file.find("15.0"), 4, version));
+        EXPECT_EQ(Read(u"Version"), text::Utf8ToUtf16(version) + u" Almacén");
+    }
 }
 
 TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
@@ -153,15 +187,25 @@ TEST_F(Registry, MalformedValuesAndForeignFilesGiveNothing) {
 }
 
 TEST_F(Registry, StringsAsBytesDeletionsAndCommentsReadAsRegeditLoadsThemInBothVersions) {
-    for (bool version5 : {true, false}) {
-        SCOPED_TRACE(version5 ? "version 5" : "REGEDIT4");
-        system.ImportRegistry(StringsAndDeletionsFile(version5));
+    const struct {
+        const char* name;
+        bool version5;
+        std::string_view lineEnd;
+    } forms[] = {{"version 5", true, "\r\n"},
+                 {"REGEDIT4", false, "\r\n"},
+                 {"version 5, CR", true, "\r"},
+                 {"REGEDIT4, CR", false, "\r"},
+                 {"REGEDIT4, LF", false, "\n"}};
+    for (const auto& [name, version5, lineEnd] : forms) {
+        SCOPED_TRACE(name);
+        system.ImportRegistry(StringsAndDeletionsFile(version5, lineEnd));
         for (const auto& row : StringRows)
             EXPECT_EQ(Read(row.name == "@" ? u"" : text::Utf8ToUtf16(row.name)), row.text)
                 << row.name;
         EXPECT_EQ(Read(u"c", Key + u"Old\\Child"), u"") << "deleted with its parent";
         EXPECT_EQ(Read(u"orphan", Key + u"Old"), u"") << "values of a deleted key go nowhere";
         EXPECT_EQ(Read(u"n", Key + u"Old\\New"), u"2") << "made again after the deletion";
+        EXPECT_EQ(Read(u"Keyed", Key + u"Noted"), u"there") << "a key line with a comment";
     }
 }
 

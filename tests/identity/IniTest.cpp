@@ -27,8 +27,13 @@ const std::string Velmorn3Ini = "SERVIDOR=before any section\r\n"
                                 "[INICIO]\r\n"
                                 "Later=second section\r\n";
 
-// The same ini file as ANSI, as Notepad's "Unicode", and as UTF-8 without a mark, which
-// Windows reads as ANSI too.
+// A character beyond U+FFFF in place of "ñ": two UTF-16 units, so two "?" in ANSI.
+std::u16string Astral(std::u16string content) {
+    return content.replace(content.find(u'ñ'), 1, u"\U0001F600");
+}
+
+// The same ini file as ANSI, as Notepad's "Unicode" (also with a character beyond U+FFFF),
+// and as UTF-8 without a mark, which Windows reads as ANSI too.
 TEST(Ini, ValuesFollowTheWindowsProfileRulesInAnsiAndUnicodeFiles) {
     fixtures::RealSystem system;
     const std::u16string content = text::Cp1252ToUtf16(Velmorn3Ini);
@@ -37,6 +42,7 @@ TEST(Ini, ValuesFollowTheWindowsProfileRulesInAnsiAndUnicodeFiles) {
         std::u16string_view empresa;
     } files[] = {{"ansi.ini", Velmorn3Ini, u"España"},
                  {"unicode.ini", fixtures::Utf16LeWithMark(content), u"España"},
+                 {"astral.ini", fixtures::Utf16LeWithMark(Astral(content)), u"Espa??a"},
                  {"utf8.ini", text::Utf16ToUtf8(content), u"EspaÃ±a"}};
     for (const auto& [name, bytes, empresa] : files) {
         SCOPED_TRACE(name);

@@ -72,11 +72,10 @@ ProcessId PosixOs::GetWindowProcessId(WindowHandle window) {
     return windows.OwnerProcess(window);
 }
 
-// The export file is read at every opening, so that a change to it is seen at once.
+// A change to the export file is seen at the next opening.
 long PosixOs::RegOpenKeyEx(RegistryKey root, std::u16string_view subKey, uint32_t,
                            RegistryKey& key) {
-    RegistryFile registry = RegistryFile::Load(registryFile);
-    const RegistryValues* values = registry.Find(root, subKey);
+    const RegistryValues* values = registryCache.Get(registryFile).Find(root, subKey);
     if (!values)
         return RegistryFileNotFound;
     key = nextKey++;

@@ -70,6 +70,7 @@ public:
 
 private:
     std::string registryFile;
+    RegistryFileCache registryCache;
     bool windows64;
     Processes processes;
     X11Windows windows;

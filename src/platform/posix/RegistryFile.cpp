@@ -4,9 +4,11 @@
 #include "text/Text.h"
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace platform::posix {
@@ -27,17 +29,18 @@ std::u16string DecodeFile(std::string_view bytes) {
 std::u16string_view TrimBlanks(std::u16string_view s) {
     while (!s.empty() && (s.front() == u' ' || s.front() == u'\t'))
         s.remove_prefix(1);
-    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == u'\r'))
+    while (!s.empty() && (s.back() == u' ' || s.back() == u'\t'))
         s.remove_suffix(1);
     return s;
 }
 
 std::optional<RegistryKey> RootKey(std::u16string_view name) {
+    // Full names only: regedit cannot open "HKCU\..." and the like.
     static const std::pair<std::u16string_view, RegistryKey> roots[] = {
-        {u"hkey_classes_root", 0x80000000},  {u"hkcr", 0x80000000},
-        {u"hkey_current_user", 0x80000001},  {u"hkcu", 0x80000001},
-        {u"hkey_local_machine", 0x80000002}, {u"hklm", 0x80000002},
-        {u"hkey_users", 0x80000003},         {u"hku", 0x80000003},
+        {u"hkey_classes_root", 0x80000000},
+        {u"hkey_current_user", 0x80000001},
+        {u"hkey_local_machine", 0x80000002},
+        {u"hkey_users", 0x80000003},
         {u"hkey_current_config", 0x80000005}};
     for (const auto& [rootName, key] : roots)
         if (text::EqualsIgnoreCase(name, rootName))
@@ -87,6 +90,16 @@ std::optional<uint32_t> HexNumber(std::u16string_view digits) {
     return value;
 }
 
+// regedit's dword: the digits may have blanks around them and a comment after them, and
+// no digits before a comment read as 0.
+std::optional<uint32_t> DwordNumber(std::u16string_view data) {
+    size_t comment = data.find(u';');
+    std::u16string_view digits = TrimBlanks(data.substr(0, std::min(comment, data.size())));
+    if (digits.empty() && comment != std::u16string_view::npos)
+        return 0;
+    return HexNumber(digits);
+}
+
 std::optional<std::string> HexBytes(std::u16string_view list) {
     std::string bytes;
     while (!(list = TrimBlanks(list)).empty()) {
@@ -125,7 +138,7 @@ std::optional<RegistryValue> ParseData(std::u16string_view data, bool version5) 
         if (auto textValue = TakeQuoted(data))
             return RegistryValue{RegistryTypeString, text::Utf16ToCp1252(*textValue) + '\0'};
     if (data.starts_with(u"dword:"))
-        if (auto number = HexNumber(data.substr(6)))
+        if (auto number = DwordNumber(data.substr(6)))
             return RegistryValue{RegistryTypeDword, LittleEndian(*number)};
     if (data.starts_with(u"hex:"))
         if (auto bytes = HexBytes(data.substr(4)))
@@ -164,15 +177,25 @@ bool ContinuesOnNextLine(std::u16string_view line) {
     return line.ends_with(u"\\") && value && value->second.starts_with(u"hex");
 }
 
+// The first line of content, which moves past it. Like regedit, a lone carriage return ends
+// a line too, so files with old Mac line ends or mixed ones read whole.
+std::u16string_view TakeLine(std::u16string_view& content) {
+    size_t end = size_t(std::find_if(content.begin(), content.end(),
+                                     [](char16_t c) { return c == u'\r' || c == u'\n'; }) -
+                        content.begin());
+    std::u16string_view line = content.substr(0, end);
+    content.remove_prefix(
+        std::min(content.substr(end).starts_with(u"\r\n") ? end + 2 : end + 1, content.size()));
+    return line;
+}
+
 // Lines with the continuations of hex data joined; blank and comment lines inside such
 // data are passed over, as regedit does.
 std::vector<std::u16string> LogicalLines(std::u16string_view content) {
     std::vector<std::u16string> lines;
     bool continues = false;
     while (!content.empty()) {
-        size_t end = std::min(content.find(u'\n'), content.size());
-        std::u16string_view line = TrimBlanks(content.substr(0, end));
-        content.remove_prefix(std::min(end + 1, content.size()));
+        std::u16string_view line = TrimBlanks(TakeLine(content));
         if (continues && (line.empty() || line.starts_with(u";")))
             continue;
         if (continues) {
@@ -195,6 +218,26 @@ bool IsWithin(const std::pair<RegistryKey, std::u16string>& key,
            (key.second.size() == path.second.size() || key.second[path.second.size()] == u'\\');
 }
 
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    auto nanoseconds = [](const timespec& time) {
+        return int64_t(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    return FileStamp{uint64_t(status.st_dev), uint64_t(status.st_ino), int64_t(status.st_size),
+                     nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return std::move(bytes).str();
+}
+
 } // namespace
 
 void RegistryFile::AddKey(const KeyPath& path) {
@@ -214,10 +257,17 @@ RegistryFile RegistryFile::Parse(std::string_view fileBytes) {
     bool version5 = *header == Version5Header;
     std::optional<KeyPath> current;
     for (auto line = header + 1; line != lines.end(); ++line) {
-        if (line->starts_with(u"[") && line->ends_with(u"]"))
-            current = registry.ApplyKeyLine(std::u16string_view(*line).substr(1, line->size() - 2));
-        else if (current)
+        // regedit ends a key name at the last "]" and passes over what follows, a comment
+        // for instance. A name that starts with a blank is no key line, and the values
+        // after it stay in the current key.
+        size_t close = line->starts_with(u"[") ? line->rfind(u']') : std::u16string::npos;
+        if (close != std::u16string::npos) {
+            std::u16string_view name = std::u16string_view(*line).substr(1, close - 1);
+            if (!name.starts_with(u" ") && !name.starts_with(u"\t"))
+                current = registry.ApplyKeyLine(name);
+        } else if (current) {
             registry.ApplyValueLine(*current, *line, version5);
+        }
     }
     return registry;
 }
@@ -255,13 +305,21 @@ void RegistryFile::ApplyValueLine(const KeyPath& key, std::u16string_view line, 
     }
 }
 
-RegistryFile RegistryFile::Load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return Parse(bytes.str());
+const RegistryFile& RegistryFileCache::Get(const std::string& file) {
+    std::optional<FileStamp> stamp = StampOf(file);
+    if (file == path && stamp && stamp == lastStamp && stampSettled)
+        return registry;
+    std::optional<std::string> content = ReadWhole(file);
+    if (file != path || content != bytes) {
+        registry = content ? RegistryFile::Parse(*content) : RegistryFile{};
+        path = file;
+        bytes = std::move(content);
+    }
+    lastStamp = stamp;
+    // File times are only as fine as the kernel's clock tick: a file written within the
+    // last moments may change again without its stamp changing, so its content is compared.
+    stampSettled = stamp && stamp->modified / 1'000'000'000 + 2 < std::time(nullptr);
+    return registry;
 }
 
 const RegistryValues* RegistryFile::Find(RegistryKey root, std::u16string_view subKey) const {

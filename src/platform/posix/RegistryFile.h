@@ -2,6 +2,7 @@
 
 #include "platform/Os.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,8 +26,6 @@ using RegistryValues = std::map<std::u16string, RegistryValue>; // by lower-case
 class RegistryFile {
 public:
     static RegistryFile Parse(std::string_view fileBytes);
-    // An empty registry when the file is missing or not an export.
-    static RegistryFile Load(const std::string& path);
 
     // The values of the key, or null when there is no such key.
     const RegistryValues* Find(RegistryKey root, std::u16string_view subKey) const;
@@ -37,6 +36,28 @@ private:
     std::optional<KeyPath> ApplyKeyLine(std::u16string_view name);
     void ApplyValueLine(const KeyPath& key, std::u16string_view line, bool version5);
     std::map<KeyPath, RegistryValues> keys;
+};
+
+// What tells two versions of a file apart without reading it (times in nanoseconds).
+struct FileStamp {
+    uint64_t device = 0, inode = 0;
+    int64_t size = 0, modified = 0, changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// An export file parsed once and again only after it changed: parsing a large one costs
+// far more than a lookup, and the registry reader opens a key for every value it reads.
+class RegistryFileCache {
+public:
+    // An empty registry when the file is missing or not an export.
+    const RegistryFile& Get(const std::string& file);
+
+private:
+    std::string path;
+    std::optional<std::string> bytes; // what the registry was parsed from
+    RegistryFile registry;
+    std::optional<FileStamp> lastStamp;
+    bool stampSettled = false; // the file is old enough for its stamp to show any change
 };
 
 } // namespace platform::posix
