@@ -99,9 +99,9 @@ TEST(WorkstationProfile, ReadsNamesAndAddressesOfEveryTextTypeAndLengthWhole) {
                                                         {"BLOB SUB_TYPE TEXT", 40000}};
         for (const auto& [type, longest] : types)
             for (const size_t length : {size_t(1), size_t(128), size_t(129), longest}) {
-                std::string declared =
-                    type +
-                    (type == "CHAR" || type == "VARCHAR" ? "(" + std::to_string(length) + ")" : "");
+                std::string declared = type;
+                if (type == "CHAR" || type == "VARCHAR")
+                    declared.append("(").append(std::to_string(length)).append(")");
                 std::string filled = "RPAD(CAST('' AS BLOB SUB_TYPE TEXT), " +
                                      std::to_string(length) +
                                      ", CAST('Ávila Peñalver ' AS VARCHAR(15)))";
