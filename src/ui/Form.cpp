@@ -6,14 +6,19 @@
 
 namespace ui {
 
-Form::Form(Windows& windows, FormTable table) : windows(windows), table(std::move(table)) {}
+Form::Form(Windows& windows, FormTable table)
+    : windows(windows), table(std::move(table)), guarded(*this, [this](std::u16string_view text) {
+          const std::u16string& caption = this->table.caption;
+          Context().dialogs.MessageBox(caption.empty() ? u"Asistencia Remota" : caption, text,
+                                       platform::MessageIcon::Critical);
+      }) {}
 
 void Form::Load() {
     if (view)
         return;
     closedView.reset();
     closePending = false;
-    view = windows.Views().CreateView(table, *this);
+    view = windows.Views().CreateView(table, guarded);
     if (!view)
         throw std::runtime_error("No se pudo crear la ventana");
     OnLoad();

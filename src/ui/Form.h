@@ -3,6 +3,7 @@
 #include "app/Context.h"
 #include "ui/FormTable.h"
 #include "ui/FormView.h"
+#include "ui/GuardedEvents.h"
 
 #include <memory>
 
@@ -44,6 +45,9 @@ private:
     void CloseIfPending();
 
     FormTable table;
+    // What the view delivers to this window: a failing handler is reported, never thrown
+    // into the front end.
+    GuardedEvents guarded;
     std::unique_ptr<FormView> view;
     // A closed view lives on until the next load: its own event may still be running.
     std::unique_ptr<FormView> closedView;

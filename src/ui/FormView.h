@@ -42,7 +42,9 @@ public:
     virtual void Close() = 0;
 };
 
-// What a front end reports of a window. Controls without a handler are ignored.
+// What a front end reports of a window. Controls without a handler are ignored. The
+// events a front end is given never throw: the core reports a failing handler to the user
+// (GuardedEvents) and the program carries on.
 class FormEvents {
 public:
     virtual ~FormEvents() = default;

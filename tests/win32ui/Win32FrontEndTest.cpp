@@ -167,6 +167,18 @@ TEST(Win32Windows, TheMainWindowOpensTheFormOnceAndItsLinksChangeColour) {
         EXPECT_EQ(bool(FontOf(link).lfUnderline), underlined);
     }
     EXPECT_EQ(program.os.shellCalls.size(), 1u) << "the click on Manuales";
+
+    // A handler that fails inside the window procedure is told, and the window goes on.
+    program.os.shellFails = true;
+    SendMessageW(link, WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
+    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    ASSERT_EQ(program.dialogs.messages.size(), 1u);
+    EXPECT_EQ(program.dialogs.messages[0].title, table.caption);
+    EXPECT_TRUE(program.dialogs.messages[0].text.starts_with(u"No se ha podido completar"));
+    program.os.shellFails = false;
+    SendMessageW(link, WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2));
+    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(program.os.shellCalls.size(), 2u);
     program.windows.CloseMainWindows();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/qt/Controls.h"
 
+#include "text/Encoding.h"
+#include "ui/GuardedEvents.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
 
@@ -130,15 +132,19 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
 
 } // namespace
 
+// The windows' own events arrive guarded by the core; this catches what fails in the
+// front end itself, so that nothing unwinds through Qt's event loop.
 void Deliver(const std::function<void()>& handler) {
+    std::u16string detail;
     try {
         handler();
+        return;
     } catch (const std::exception& failure) {
-        QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"),
-                              QString::fromUtf8(failure.what()));
+        detail = text::Utf8ToUtf16(failure.what());
     } catch (...) {
-        QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"), QString());
     }
+    QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"),
+                          ToQString(HandlerFailureText(detail)));
 }
 
 QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {

@@ -1,11 +1,14 @@
 #include "ui/win32/FormWindow.h"
 
+#include "ui/GuardedEvents.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
+#include "ui/win32/WideText.h"
 #include "ui/win32/Win32EventPump.h"
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace ui::win32 {
 
@@ -16,9 +19,18 @@ constexpr int FirstControlId = 100;
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD OwnedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-const wchar_t* Wide(std::u16string_view text, std::wstring& keep) {
-    keep.assign(text.begin(), text.end());
-    return keep.c_str();
+// The windows' own events arrive guarded by the core; this catches what fails in the
+// front end itself, since unwinding through DispatchMessageW would end the program.
+void ReportFailure(HWND window, std::exception_ptr failure) noexcept {
+    std::u16string detail;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        detail = text::Utf8ToUtf16(error.what());
+    } catch (...) {
+    }
+    ::MessageBoxW(::GetAncestor(window, GA_ROOT), Wide(HandlerFailureText(detail)).c_str(),
+                  L"Asistencia Remota", MB_OK | MB_ICONERROR);
 }
 
 struct ChildClass {
@@ -106,8 +118,7 @@ void FormWindow::RegisterClass(HINSTANCE instance) {
 
 FormWindow::FormWindow(const FormTable& form, FormEvents& events, PictureResources& pictures)
     : table(form), events(events), pictures(pictures) {
-    std::wstring caption;
-    window = ::CreateWindowExW(0, ClassName, Wide(table.caption, caption), MainStyle, CW_USEDEFAULT,
+    window = ::CreateWindowExW(0, ClassName, Wide(table.caption).c_str(), MainStyle, CW_USEDEFAULT,
                                CW_USEDEFAULT, 100, 100, nullptr, nullptr,
                                ::GetModuleHandleW(nullptr), this);
     CreateControls();
@@ -161,12 +172,11 @@ void FormWindow::CreateControls() {
         made.colour = control->foreColour;
         const ChildClass type = ClassOf(*control);
         if (type.name) {
-            std::wstring caption;
             const DWORD style = WS_CHILD | type.style | (control->visible ? WS_VISIBLE : 0) |
                                 (control->tabIndex >= 0 ? WS_TABSTOP : 0);
             const int id = FirstControlId + int(control - table.controls.data());
             made.window = ::CreateWindowExW(
-                type.exStyle, type.name, Wide(control->caption, caption), style, 0, 0, 0, 0, window,
+                type.exStyle, type.name, Wide(control->caption).c_str(), style, 0, 0, 0, 0, window,
                 reinterpret_cast<HMENU>(intptr_t(id)), ::GetModuleHandleW(nullptr), nullptr);
         }
         controls.push_back(made);
@@ -185,13 +195,13 @@ void FormWindow::CreateToolTips() {
         if (!tips)
             tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, 0, 0,
                                      0, 0, window, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        std::wstring text;
+        std::wstring text = Wide(control.entry->toolTip);
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window;
         tool.uId = reinterpret_cast<UINT_PTR>(control.window);
-        tool.lpszText = const_cast<wchar_t*>(Wide(control.entry->toolTip, text));
+        tool.lpszText = text.data();
         ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -325,8 +335,7 @@ void FormWindow::SetCaption(ControlId id, std::u16string_view caption) {
     Control* control = Find(id);
     if (!control || !control->window)
         return;
-    std::wstring text;
-    ::SetWindowTextW(control->window, Wide(caption, text));
+    ::SetWindowTextW(control->window, Wide(caption).c_str());
     ::InvalidateRect(control->window, nullptr, TRUE);
 }
 
@@ -336,7 +345,7 @@ std::u16string FormWindow::Text(ControlId id) {
         return {};
     std::wstring text(size_t(::GetWindowTextLengthW(control->window)) + 1, L'\0');
     text.resize(size_t(::GetWindowTextW(control->window, text.data(), int(text.size()))));
-    return {text.begin(), text.end()};
+    return FromWide(text);
 }
 
 bool FormWindow::IsChecked(ControlId id) {
@@ -462,7 +471,12 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPAR
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         return ::DefWindowProcW(window, message, w, l);
     }
-    return self->Handle(message, w, l);
+    try {
+        return self->Handle(message, w, l);
+    } catch (...) {
+        ReportFailure(window, std::current_exception());
+        return 0;
+    }
 }
 
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -543,7 +557,12 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w
     auto* form = reinterpret_cast<FormWindow*>(self);
     if (message == WM_NCDESTROY)
         ::RemoveWindowSubclass(child, ControlProcedure, index);
-    return form->HandleControl(form->controls[index], message, w, l);
+    try {
+        return form->HandleControl(form->controls[index], message, w, l);
+    } catch (...) {
+        ReportFailure(child, std::current_exception());
+        return 0;
+    }
 }
 
 // What the standard controls do not report by themselves: the pointer over a link label,

@@ -1,14 +1,12 @@
 #include "ui/win32/GdiFonts.h"
 
+#include "ui/win32/WideText.h"
+
 #include <cmath>
 
 namespace ui::win32 {
 
 namespace {
-
-const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
 
 // The em height in whole pixels, at least one.
 int PixelHeight(double pixelSize) {
@@ -33,7 +31,7 @@ HFONT GdiFonts::Get(const markup::Font& font) {
     HFONT made =
         ::CreateFontW(-std::get<1>(key), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                      CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, Wide(font.family));
+                      CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, Wide(font.family).c_str());
     return fonts.emplace(key, made).first->second;
 }
 

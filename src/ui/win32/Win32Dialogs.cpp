@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Dialogs.h"
 
 #include "ui/win32/Resources.h"
+#include "ui/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
 
 #include <string>
@@ -8,10 +9,6 @@
 namespace ui::win32 {
 
 namespace {
-
-std::wstring Wide(std::u16string_view text) {
-    return {text.begin(), text.end()};
-}
 
 struct InputRequest {
     std::wstring prompt, title, text;
@@ -63,7 +60,7 @@ std::optional<std::u16string> Win32Dialogs::InputBox(std::u16string_view prompt,
                           ::GetActiveWindow(), InputProcedure, reinterpret_cast<LPARAM>(&request));
     if (answer != IDOK)
         return std::nullopt;
-    return std::u16string(request.text.begin(), request.text.end());
+    return FromWide(request.text);
 }
 
 } // namespace ui::win32
