@@ -22,19 +22,6 @@ bool IsDroppedFromKey(char16_t c) {
     return c == u'\r' || c == u'\n' || c == u'\t' || c == u' ';
 }
 
-int HexDigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    return -1;
-}
-
 // Keeps the count of open containers for the lifetime of one readObject or readArray.
 class DepthScope {
 public:
@@ -334,7 +321,7 @@ std::u16string clsJson::readString() {
             ++position;
             uint32_t code = 0;
             for (size_t i = position; i < std::min(position + 4, str.size()); ++i) {
-                const int digit = HexDigitValue(str[i]);
+                const int digit = text::HexDigitValue(str[i]);
                 if (digit < 0) {
                     break;
                 }

@@ -121,6 +121,16 @@ int32_t Find(std::u16string_view haystack, std::u16string_view needle, int32_t s
     return at == std::u16string_view::npos ? 0 : int32_t(at + 1);
 }
 
+int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
 std::u16string FromInt(int64_t value) {
     // Work on the negative side so that the smallest value needs no special case.
     const bool negative = value < 0;

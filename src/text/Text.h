@@ -23,6 +23,9 @@ std::u16string ReplaceAll(std::u16string_view s, std::u16string_view find,
 int32_t Find(std::u16string_view haystack, std::u16string_view needle, int32_t start = 1);
 // Decimal text of a whole number, "-" in front when negative.
 std::u16string FromInt(int64_t value);
+
+// The value of a hexadecimal digit, either case; -1 for any other character.
+int HexDigitValue(char16_t c);
 // ASCII-only text as UTF-16, for literals built at run time.
 std::u16string FromAscii(std::string_view ascii);
 

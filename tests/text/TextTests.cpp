@@ -57,6 +57,11 @@ TEST(Text, NumbersAndAsciiBecomeText) {
     EXPECT_EQ(FromInt(std::numeric_limits<int64_t>::max()), u"9223372036854775807");
     EXPECT_EQ(FromInt(std::numeric_limits<int64_t>::min()), u"-9223372036854775808");
     EXPECT_EQ(FromAscii("Wget.exe -O"), u"Wget.exe -O");
+    // Hexadecimal digits and their neighbours at both ends of each range.
+    const std::u16string_view digits = u"/09:@AFG`afg";
+    const int values[] = {-1, 0, 9, -1, -1, 10, 15, -1, -1, 10, 15, -1};
+    for (size_t at = 0; at < digits.size(); ++at)
+        EXPECT_EQ(HexDigitValue(digits[at]), values[at]) << char(digits[at]);
 }
 
 } // namespace

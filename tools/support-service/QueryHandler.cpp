@@ -1,6 +1,7 @@
 #include "QueryHandler.h"
 
 #include "text/Encoding.h"
+#include "text/Text.h"
 
 #include "json/Collection.h"
 #include "json/clsJson.h"
@@ -25,13 +26,7 @@ struct Refusal {
 };
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+    return text::HexDigitValue(char16_t(static_cast<unsigned char>(c)));
 }
 
 std::u16string TextOf(const json::JsonValue& value) {

@@ -79,10 +79,7 @@ std::optional<uint32_t> HexNumber(std::u16string_view digits) {
         return std::nullopt;
     uint32_t value = 0;
     for (char16_t c : digits) {
-        int digit = c >= u'0' && c <= u'9'   ? c - u'0'
-                    : c >= u'a' && c <= u'f' ? c - u'a' + 10
-                    : c >= u'A' && c <= u'F' ? c - u'A' + 10
-                                             : -1;
+        const int digit = text::HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value << 4 | uint32_t(digit);

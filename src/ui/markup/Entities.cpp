@@ -1,5 +1,7 @@
 #include "ui/markup/Entities.h"
 
+#include "text/Text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -25,18 +27,11 @@ constexpr std::array<NamedEntity, 5> namedEntities{{
 constexpr size_t maxReferenceLength = 12;
 
 std::optional<uint32_t> DigitValue(char16_t c, uint32_t base) {
-    uint32_t value = 99;
-    if (c >= u'0' && c <= u'9') {
-        value = c - u'0';
-    } else if (c >= u'a' && c <= u'f') {
-        value = c - u'a' + 10;
-    } else if (c >= u'A' && c <= u'F') {
-        value = c - u'A' + 10;
-    }
-    if (value >= base) {
+    const int value = text::HexDigitValue(c);
+    if (value < 0 || uint32_t(value) >= base) {
         return std::nullopt;
     }
-    return value;
+    return uint32_t(value);
 }
 
 std::optional<uint32_t> CodePointOf(std::u16string_view body) {

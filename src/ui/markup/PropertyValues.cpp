@@ -79,17 +79,10 @@ std::optional<Alignment> ParseKeyword(std::u16string_view text,
 std::optional<Colour> HexDigits(std::u16string_view digits) {
     uint32_t value = 0;
     for (char16_t c : digits) {
-        uint32_t digit = 0;
-        if (c >= u'0' && c <= u'9') {
-            digit = c - u'0';
-        } else if (c >= u'a' && c <= u'f') {
-            digit = c - u'a' + 10;
-        } else if (c >= u'A' && c <= u'F') {
-            digit = c - u'A' + 10;
-        } else {
+        const int digit = text::HexDigitValue(c);
+        if (digit < 0)
             return std::nullopt;
-        }
-        value = value << 4 | digit;
+        value = value << 4 | uint32_t(digit);
     }
     return value;
 }
