@@ -2,7 +2,7 @@
 // export file on the Linux backend, each read opening its key, as one program run makes
 // them; beside them one parse of the same file, the unit those reads cost.
 #include "agent/ClsRegistro.h"
-#include "platform/SystemOs.h"
+#include "platform/posix/PosixOs.h"
 #include "platform/posix/RegistryFile.h"
 
 #include <benchmark/benchmark.h>
@@ -53,7 +53,8 @@ const std::string& ExportPath() {
 
 void ThreeReadsOfA3MbExport(benchmark::State& state) {
     for (auto _ : state) {
-        auto os = platform::CreateSystemOs(ExportPath(), true); // a new program run
+        auto os =
+            std::make_unique<platform::posix::PosixOs>(ExportPath(), true); // a new program run
         for (const char16_t* value : {u"ClientID", u"Version", u"InstallationDirectory"})
             if (agent::ClsRegistro(*os).ReadRegKey(AgentKey, value).empty())
                 state.SkipWithError("a value was not read");
@@ -64,7 +65,7 @@ BENCHMARK(ThreeReadsOfA3MbExport)->Unit(benchmark::kMillisecond);
 
 // Three more in the same run, once the file has been read.
 void ThreeLaterReadsOfA3MbExport(benchmark::State& state) {
-    auto os = platform::CreateSystemOs(ExportPath(), true);
+    auto os = std::make_unique<platform::posix::PosixOs>(ExportPath(), true);
     agent::ClsRegistro(*os).ReadRegKey(AgentKey, u"Version");
     for (auto _ : state)
         for (const char16_t* value : {u"ClientID", u"Version", u"InstallationDirectory"})

@@ -6,6 +6,7 @@
 #include "ScriptedUser.h"
 #include "identity/WorkstationProfile.h"
 #include "platform/SystemOs.h"
+#include "text/Encoding.h"
 #include "ui/qt/Program.h"
 #include "ui/qt/QtDialogs.h"
 
@@ -77,7 +78,7 @@ int main(int argc, char* argv[]) {
         ui::qt::RunProgram(config);
         return 1;
     }
-    auto os = platform::CreateSystemOs(std::string(argv[2]) + "/registro.reg", true);
+    auto os = platform::CreateSystemOs(text::Utf8ToUtf16(argv[2]));
     ui::qt::QtDialogs dialogs;
     ui::qt::QtEventPump events;
     app::SessionState session;

@@ -4,21 +4,15 @@
 // are written here, not taken from ibase.h, so that building needs no Firebird package:
 // the client library is found and loaded only at run time.
 
+#include "platform/SystemTraits.h"
+
 #include <cstdint>
+#include <type_traits>
 
 namespace identity::firebird {
 
-#if defined(_WIN32)
-#define ASR_FIREBIRD_CALL __stdcall
-#else
-#define ASR_FIREBIRD_CALL
-#endif
-
-#if defined(_LP64) || defined(__LP64__) || defined(_WIN64)
-using Handle = unsigned int;
-#else
-using Handle = void*;
-#endif
+// The client's handles: 32-bit numbers in a 64-bit build, pointers in a 32-bit one.
+using Handle = std::conditional_t<sizeof(void*) == 8, unsigned int, void*>;
 
 using Status = intptr_t;
 inline constexpr int StatusLength = 20;
@@ -93,29 +87,28 @@ inline constexpr Status SegmentIncomplete = 335544366; // isc_segment
 inline constexpr Status SegmentsEnd = 335544367;       // isc_segstr_eof
 
 extern "C" {
-using AttachDatabase = Status(ASR_FIREBIRD_CALL*)(Status*, short, const char*, Handle*, short,
-                                                  const char*);
-using DetachDatabase = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
-using StartMultiple = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, short, void*);
-using CommitTransaction = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
-using RollbackTransaction = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
-using AllocateStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*);
-using PrepareStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, unsigned short,
-                                                    const char*, unsigned short,
-                                                    SqlDescriptorArea*);
-using DescribeStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short,
-                                                     SqlDescriptorArea*);
-using ExecuteStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, unsigned short,
-                                                    const SqlDescriptorArea*);
-using FetchRow = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short,
-                                            const SqlDescriptorArea*);
-using FreeStatement = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short);
-using OpenBlob = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, Handle*, Handle*, BlobId*,
-                                            unsigned short, const unsigned char*);
-using GetSegment = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*, unsigned short*, unsigned short,
-                                              char*);
-using CloseBlob = Status(ASR_FIREBIRD_CALL*)(Status*, Handle*);
-using Interpret = int32_t(ASR_FIREBIRD_CALL*)(char*, unsigned int, const Status**);
+using AttachDatabase = Status(ASR_SYSTEM_CALL*)(Status*, short, const char*, Handle*, short,
+                                                const char*);
+using DetachDatabase = Status(ASR_SYSTEM_CALL*)(Status*, Handle*);
+using StartMultiple = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, short, void*);
+using CommitTransaction = Status(ASR_SYSTEM_CALL*)(Status*, Handle*);
+using RollbackTransaction = Status(ASR_SYSTEM_CALL*)(Status*, Handle*);
+using AllocateStatement = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, Handle*);
+using PrepareStatement = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, Handle*, unsigned short,
+                                                  const char*, unsigned short, SqlDescriptorArea*);
+using DescribeStatement = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, unsigned short,
+                                                   SqlDescriptorArea*);
+using ExecuteStatement = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, Handle*, unsigned short,
+                                                  const SqlDescriptorArea*);
+using FetchRow = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, unsigned short,
+                                          const SqlDescriptorArea*);
+using FreeStatement = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, unsigned short);
+using OpenBlob = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, Handle*, Handle*, BlobId*,
+                                          unsigned short, const unsigned char*);
+using GetSegment = Status(ASR_SYSTEM_CALL*)(Status*, Handle*, unsigned short*, unsigned short,
+                                            char*);
+using CloseBlob = Status(ASR_SYSTEM_CALL*)(Status*, Handle*);
+using Interpret = int32_t(ASR_SYSTEM_CALL*)(char*, unsigned int, const Status**);
 }
 
 } // namespace identity::firebird

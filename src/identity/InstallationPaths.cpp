@@ -1,5 +1,7 @@
 #include "identity/InstallationPaths.h"
 
+#include "platform/SystemTraits.h"
+
 #include <initializer_list>
 #include <string_view>
 
@@ -40,11 +42,7 @@ std::u16string ProductionInstallDir() {
 }
 
 char16_t ProductionPathSeparator() {
-#if defined(_WIN32)
-    return u'\\';
-#else
-    return u'/';
-#endif
+    return platform::PathSeparator;
 }
 
 } // namespace identity

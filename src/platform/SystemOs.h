@@ -3,17 +3,13 @@
 #include "platform/Os.h"
 
 #include <memory>
-#include <string>
+#include <string_view>
 
 namespace platform {
 
-#ifdef _WIN32
-// The Win32 backend.
-std::unique_ptr<Os> CreateSystemOs();
-#else
-// The Linux backend. The registry is read from a regedit export file; windows64 is what
-// the 64-bit test answers.
-std::unique_ptr<Os> CreateSystemOs(std::string registryFile, bool windows64);
-#endif
+// The backend of the system the program is built for, on the installation in that
+// folder. Linux has no registry: its backend reads the installation's regedit export
+// ("registro.reg") and answers the 64-bit test as a 64-bit Windows would.
+std::unique_ptr<Os> CreateSystemOs(std::u16string_view installDir);
 
 } // namespace platform

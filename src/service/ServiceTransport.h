@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Context.h"
+#include "platform/SystemTraits.h"
 
 #include <cstddef>
 #include <string>
@@ -8,13 +9,8 @@
 
 namespace service {
 
-// The longest command line that reaches the fetch tool whole: a Windows command line, or
-// one argument on Linux, without its terminating zero.
-#ifdef _WIN32
-inline constexpr size_t CommandLineLimit = 32767 - 1;
-#else
-inline constexpr size_t CommandLineLimit = 128 * 1024 - 1;
-#endif
+// The longest command line that reaches the fetch tool whole.
+using platform::CommandLineLimit;
 
 // GNU Wget's options: one try only, since every try sends the request again and a
 // SETDOC sent twice files two incidents; a network time-out below the poll limit, so

@@ -159,7 +159,7 @@ TEST_F(Registry, ARegedit4ExportIsReadInTheAnsiCodePage) {
 
     // Files of the same size: one that has sat a while, then two written one right after
     // the other. Each is read as it is now.
-    std::filesystem::last_write_time(system.folder / "registry.reg",
+    std::filesystem::last_write_time(system.folder / "registro.reg",
                                      std::filesystem::file_time_type::clock::now() -
                                          std::chrono::hours(1));
     EXPECT_EQ(Read(u"Version"), u"15.0 Almacén");

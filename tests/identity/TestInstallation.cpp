@@ -32,7 +32,7 @@ void WriteFile(const std::filesystem::path& path, const std::string& content) {
 } // namespace
 
 TestInstallation::TestInstallation()
-    : folder(FreshFolder()), os(platform::CreateSystemOs((folder / "registry.reg").string(), true)),
+    : folder(FreshFolder()), os(platform::CreateSystemOs(text::Utf8ToUtf16(folder.string()))),
       context{*os, dialogs, events, session, {text::Utf8ToUtf16(folder.string()), u'/', {}, {}}} {}
 
 TestInstallation::~TestInstallation() {

@@ -4,7 +4,7 @@
 #include "RealSystem.h"
 #include "platform/FileHelpers.h"
 #include "platform/ProcessRunner.h"
-#include "platform/SystemOs.h"
+#include "platform/posix/PosixOs.h"
 #include "text/Encoding.h"
 
 #include <algorithm>
@@ -90,7 +90,7 @@ TEST_F(PosixProcesses, StoppingRunsNetStopAndWithoutADisplayThereAreNoWindows) {
 
     const std::string display = getenv("DISPLAY") ? getenv("DISPLAY") : "";
     unsetenv("DISPLAY");
-    auto headless = CreateSystemOs("registry.reg", false);
+    auto headless = std::make_unique<posix::PosixOs>("registry.reg", false);
     EXPECT_EQ(headless->GetFirstWindow(), 0u);
     EXPECT_EQ(FindWindowByTitle(*headless, events, u"", false), 0u);
     setenv("DISPLAY", display.c_str(), 1);

@@ -180,8 +180,8 @@ uint32_t PosixOs::GetSysColor(int32_t index) {
 
 namespace platform {
 
-std::unique_ptr<Os> CreateSystemOs(std::string registryFile, bool windows64) {
-    return std::make_unique<posix::PosixOs>(std::move(registryFile), windows64);
+std::unique_ptr<Os> CreateSystemOs(std::u16string_view installDir) {
+    return std::make_unique<posix::PosixOs>(text::Utf16ToUtf8(installDir) + "/registro.reg", true);
 }
 
 } // namespace platform

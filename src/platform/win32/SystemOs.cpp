@@ -4,7 +4,7 @@
 
 namespace platform {
 
-std::unique_ptr<Os> CreateSystemOs() {
+std::unique_ptr<Os> CreateSystemOs(std::u16string_view) {
     return std::make_unique<win32::Win32Os>();
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/Main.h"
 #include "platform/SystemOs.h"
-#include "text/Encoding.h"
 #include "ui/Pictures.h"
 #include "ui/qt/Controls.h"
 #include "ui/qt/QtDialogs.h"
@@ -15,11 +14,6 @@ namespace ui::qt {
 
 namespace {
 
-// Linux has no registry: the agent's values come from a regedit export in the installation.
-std::string RegistryFile(const app::Configuration& config) {
-    return text::Utf16ToUtf8(config.installDir) + "/registro.reg";
-}
-
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
@@ -31,7 +25,7 @@ QIcon ProgramIcon() {
 
 int RunProgram(const app::Configuration& config) {
     QApplication::setWindowIcon(ProgramIcon());
-    auto os = platform::CreateSystemOs(RegistryFile(config), true);
+    auto os = platform::CreateSystemOs(config.installDir);
     QtDialogs dialogs;
     QtEventPump events;
     app::SessionState session;

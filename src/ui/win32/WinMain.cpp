@@ -3,6 +3,7 @@
 #include "app/ProductionConfiguration.h"
 #include "platform/SystemOs.h"
 #include "ui/Windows.h"
+#include "ui/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
 #include "ui/win32/Win32Dialogs.h"
 #include "ui/win32/Win32EventPump.h"
@@ -23,11 +24,12 @@ app::Configuration Configuration() {
 }
 
 int Run() {
-    auto os = platform::CreateSystemOs();
+    const app::Configuration config = Configuration();
+    auto os = platform::CreateSystemOs(config.installDir);
     ui::win32::Win32Dialogs dialogs;
     ui::win32::Win32EventPump events;
     app::SessionState session;
-    app::Context context{*os, dialogs, events, session, Configuration()};
+    app::Context context{*os, dialogs, events, session, config};
     ui::win32::Win32ViewFactory views;
     ui::Windows windows(context, views);
 
@@ -44,9 +46,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         return Run();
     } catch (const std::exception& failure) {
-        const std::string what = failure.what();
-        ::MessageBoxW(nullptr, std::wstring(what.begin(), what.end()).c_str(), L"Asistencia Remota",
-                      MB_OK | MB_ICONERROR);
+        ::MessageBoxW(nullptr, ui::win32::WideFromUtf8(failure.what()).c_str(),
+                      L"Asistencia Remota", MB_OK | MB_ICONERROR);
         return 1;
     }
 }
