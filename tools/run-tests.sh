@@ -70,7 +70,7 @@ configure release
 cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_service \
     asr_bench_startup
 
-step "End to end under Wine: the 32-bit program, Wget.exe and the stand-in service"
+step "End to end under Wine: the Windows program, Wget.exe and the stand-in service"
 configure dev
 cmake --build --preset dev --target asr_support_service asr_support_admin
 tests/win32ui/end-to-end.sh "$end_to_end_build" build/dev/tools/support-service/asr_support_service
