@@ -2,7 +2,6 @@
 
 #include "identity/DynamicLibrary.h"
 
-#include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -38,21 +37,11 @@ ClientLibrary ResolveFunctions(const DynamicLibrary& library) {
     return client;
 }
 
-std::u16string LibraryToLoad(std::u16string_view path) {
-#if defined(_WIN32)
-    return std::u16string(path);
-#else
-    if (std::filesystem::exists(std::filesystem::path(path)))
-        return std::u16string(path);
-    return u"libfbclient.so.2";
-#endif
-}
-
 } // namespace
 
 const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path) {
     static std::map<std::u16string, ClientLibrary> loaded;
-    std::u16string name = LibraryToLoad(path);
+    const std::u16string name = os.DatabaseClient(path);
     if (auto found = loaded.find(name); found != loaded.end())
         return found->second;
     DynamicLibrary library(os, name);

@@ -26,8 +26,8 @@ struct ClientLibrary {
     firebird::Interpret interpret;
 };
 
-// The client library at the path, loaded once per process. On Linux an installation
-// without that file uses the system's client library instead. Raises std::runtime_error
+// The client library at the path, loaded once per process; where the installation has
+// none, the system's own, as the backend answers (DatabaseClient). Raises std::runtime_error
 // when the library cannot be loaded or lacks one of the functions.
 const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path);
 

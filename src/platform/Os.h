@@ -105,6 +105,9 @@ public:
     // library given by its path finds the libraries it depends on beside it. On failure
     // LoadLibrary returns 0 and puts the system's reason in failure.
     virtual LibraryHandle LoadLibrary(std::u16string_view pathOrName, std::string& failure) = 0;
+    // The Firebird client library to load for the one the installation names: that one,
+    // or the system's own where the installation has none (Linux).
+    virtual std::u16string DatabaseClient(std::u16string_view installed) = 0;
     // The named function or variable, or null when the library has none.
     virtual void* GetProcAddress(LibraryHandle library, const char* name) = 0;
 

@@ -205,14 +205,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-    for (size_t at = 0; at < bytes.size();) {
-        const Utf8Step step = DecodeOne(bytes, at);
-        if (!step.valid) {
-            return false;
-        }
-        at += step.length;
-    }
-    return true;
+    return CountUtf8(bytes).invalidBytes == 0;
 }
 
 Utf8Census CountUtf8(std::string_view bytes) {

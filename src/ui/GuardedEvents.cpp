@@ -15,22 +15,31 @@ std::u16string HandlerFailureText(std::u16string_view detail) {
     return text;
 }
 
+std::u16string HandlerFailureText(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        return HandlerFailureText(text::Utf8ToUtf16(error.what()));
+    } catch (...) {
+        return HandlerFailureText(std::u16string_view());
+    }
+}
+
 GuardedEvents::GuardedEvents(FormEvents& events,
                              std::function<void(std::u16string_view text)> report)
     : events(events), report(std::move(report)) {}
 
 // True when the handler ran to its end.
 template <typename Handler> bool GuardedEvents::Run(Handler handler) noexcept {
-    std::u16string detail;
+    std::exception_ptr failure;
     try {
         handler();
         return true;
-    } catch (const std::exception& failure) {
-        detail = text::Utf8ToUtf16(failure.what());
     } catch (...) {
+        failure = std::current_exception();
     }
     try {
-        report(HandlerFailureText(detail));
+        report(HandlerFailureText(failure));
     } catch (...) {
         // Nothing is left to tell the user with; the program still carries on.
     }

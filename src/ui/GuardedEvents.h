@@ -2,6 +2,7 @@
 
 #include "ui/FormView.h"
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@ namespace ui {
 // What the user reads when a window's handler fails: what happened in a shop user's
 // words, then the failure's own text for the support staff.
 std::u16string HandlerFailureText(std::u16string_view detail);
+// The same for a failure caught as it is: the text of an exception is its detail.
+std::u16string HandlerFailureText(std::exception_ptr failure);
 
 // The events of a window as a front end delivers them. Each handler runs to its end, or
 // its failure is reported and the program carries on: nothing delivered here ever throws,

@@ -3,6 +3,7 @@
 #include "text/Encoding.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 namespace platform::posix {
 
@@ -17,6 +18,12 @@ LibraryHandle LoadSharedLibrary(std::u16string_view pathOrName, std::string& fai
             failure.erase(0, name.size() + 2);
     }
     return reinterpret_cast<LibraryHandle>(library);
+}
+
+std::u16string SystemDatabaseClient(std::u16string_view installed) {
+    if (access(text::Utf16ToUtf8(installed).c_str(), F_OK) == 0)
+        return std::u16string(installed);
+    return u"libfbclient.so.2";
 }
 
 void* SharedLibrarySymbol(LibraryHandle library, const char* name) {

@@ -11,5 +11,7 @@ namespace platform::posix {
 // where the loader looks, a path is loaded as given.
 LibraryHandle LoadSharedLibrary(std::u16string_view pathOrName, std::string& failure);
 void* SharedLibrarySymbol(LibraryHandle library, const char* name);
+// The installation's Firebird client when it has one, the system's otherwise.
+std::u16string SystemDatabaseClient(std::u16string_view installed);
 
 } // namespace platform::posix

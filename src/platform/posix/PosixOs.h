@@ -55,6 +55,9 @@ public:
     LibraryHandle LoadLibrary(std::u16string_view pathOrName, std::string& failure) override {
         return LoadSharedLibrary(pathOrName, failure);
     }
+    std::u16string DatabaseClient(std::u16string_view installed) override {
+        return SystemDatabaseClient(installed);
+    }
     void* GetProcAddress(LibraryHandle library, const char* name) override {
         return SharedLibrarySymbol(library, name);
     }

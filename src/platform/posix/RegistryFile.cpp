@@ -4,11 +4,9 @@
 #include "text/Text.h"
 
 #include <algorithm>
-#include <ctime>
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
 #include <vector>
 
 namespace platform::posix {
@@ -215,17 +213,6 @@ bool IsWithin(const std::pair<RegistryKey, std::u16string>& key,
            (key.second.size() == path.second.size() || key.second[path.second.size()] == u'\\');
 }
 
-std::optional<FileStamp> StampOf(const std::string& path) {
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
-        return std::nullopt;
-    auto nanoseconds = [](const timespec& time) {
-        return int64_t(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-    };
-    return FileStamp{uint64_t(status.st_dev), uint64_t(status.st_ino), int64_t(status.st_size),
-                     nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
-}
-
 std::optional<std::string> ReadWhole(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
@@ -303,19 +290,12 @@ void RegistryFile::ApplyValueLine(const KeyPath& key, std::u16string_view line, 
 }
 
 const RegistryFile& RegistryFileCache::Get(const std::string& file) {
-    std::optional<FileStamp> stamp = StampOf(file);
-    if (file == path && stamp && stamp == lastStamp && stampSettled)
-        return registry;
     std::optional<std::string> content = ReadWhole(file);
     if (file != path || content != bytes) {
         registry = content ? RegistryFile::Parse(*content) : RegistryFile{};
         path = file;
         bytes = std::move(content);
     }
-    lastStamp = stamp;
-    // File times are only as fine as the kernel's clock tick: a file written within the
-    // last moments may change again without its stamp changing, so its content is compared.
-    stampSettled = stamp && stamp->modified / 1'000'000'000 + 2 < std::time(nullptr);
     return registry;
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/Os.h"
 
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,15 +37,9 @@ private:
     std::map<KeyPath, RegistryValues> keys;
 };
 
-// What tells two versions of a file apart without reading it (times in nanoseconds).
-struct FileStamp {
-    uint64_t device = 0, inode = 0;
-    int64_t size = 0, modified = 0, changed = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-
-// An export file parsed once and again only after it changed: parsing a large one costs
-// far more than a lookup, and the registry reader opens a key for every value it reads.
+// An export file parsed once and again only after its content changed: reading a large
+// one costs little, parsing it far more, and the registry reader opens a key for every
+// value it reads.
 class RegistryFileCache {
 public:
     // An empty registry when the file is missing or not an export.
@@ -56,8 +49,6 @@ private:
     std::string path;
     std::optional<std::string> bytes; // what the registry was parsed from
     RegistryFile registry;
-    std::optional<FileStamp> lastStamp;
-    bool stampSettled = false; // the file is old enough for its stamp to show any change
 };
 
 } // namespace platform::posix

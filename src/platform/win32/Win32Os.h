@@ -43,6 +43,9 @@ public:
     void Wow64EnableFsRedirection(bool enable) override;
     std::u16string ProgramFolder() override;
     LibraryHandle LoadLibrary(std::u16string_view pathOrName, std::string& failure) override;
+    std::u16string DatabaseClient(std::u16string_view installed) override {
+        return std::u16string(installed);
+    }
     void* GetProcAddress(LibraryHandle library, const char* name) override;
 
     std::string WideCharToMultiByte(uint32_t codePage, std::u16string_view text) override;

@@ -1,6 +1,5 @@
 #include "ui/qt/Controls.h"
 
-#include "text/Encoding.h"
 #include "ui/GuardedEvents.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
@@ -135,16 +134,12 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
 // The windows' own events arrive guarded by the core; this catches what fails in the
 // front end itself, so that nothing unwinds through Qt's event loop.
 void Deliver(const std::function<void()>& handler) {
-    std::u16string detail;
     try {
         handler();
-        return;
-    } catch (const std::exception& failure) {
-        detail = text::Utf8ToUtf16(failure.what());
     } catch (...) {
+        QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"),
+                              ToQString(HandlerFailureText(std::current_exception())));
     }
-    QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"),
-                          ToQString(HandlerFailureText(detail)));
 }
 
 QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {

@@ -22,14 +22,7 @@ constexpr DWORD OwnedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // The windows' own events arrive guarded by the core; this catches what fails in the
 // front end itself, since unwinding through DispatchMessageW would end the program.
 void ReportFailure(HWND window, std::exception_ptr failure) noexcept {
-    std::u16string detail;
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& error) {
-        detail = text::Utf8ToUtf16(error.what());
-    } catch (...) {
-    }
-    ::MessageBoxW(::GetAncestor(window, GA_ROOT), Wide(HandlerFailureText(detail)).c_str(),
+    ::MessageBoxW(::GetAncestor(window, GA_ROOT), Wide(HandlerFailureText(failure)).c_str(),
                   L"Asistencia Remota", MB_OK | MB_ICONERROR);
 }
 
