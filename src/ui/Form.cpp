@@ -7,7 +7,8 @@
 namespace ui {
 
 Form::Form(Windows& windows, FormTable table)
-    : windows(windows), table(std::move(table)), guarded(*this, [this](std::u16string_view text) {
+    : windows(windows), table(std::move(table)),
+      viewEvents(this->table, *this, [this](std::u16string_view text) {
           const std::u16string& caption = this->table.caption;
           Context().dialogs.MessageBox(caption.empty() ? u"Asistencia Remota" : caption, text,
                                        platform::MessageIcon::Critical);
@@ -18,7 +19,7 @@ void Form::Load() {
         return;
     closedView.reset();
     closePending = false;
-    view = windows.Views().CreateView(table, guarded);
+    view = windows.Views().CreateView(viewEvents);
     if (!view)
         throw std::runtime_error("No se pudo crear la ventana");
     OnLoad();

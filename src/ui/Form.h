@@ -3,7 +3,7 @@
 #include "app/Context.h"
 #include "ui/FormTable.h"
 #include "ui/FormView.h"
-#include "ui/GuardedEvents.h"
+#include "ui/ViewEvents.h"
 
 #include <memory>
 
@@ -45,9 +45,9 @@ private:
     void CloseIfPending();
 
     FormTable table;
-    // What the view delivers to this window: a failing handler is reported, never thrown
+    // What the view reports to this window: a failing handler is reported, never thrown
     // into the front end.
-    GuardedEvents guarded;
+    ViewEvents viewEvents;
     std::unique_ptr<FormView> view;
     // A closed view lives on until the next load: its own event may still be running.
     std::unique_ptr<FormView> closedView;

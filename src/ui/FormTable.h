@@ -64,10 +64,26 @@ struct FormTable {
     Twips clientWidth = 0, clientHeight = 0;
     uint32_t backColour = DefaultColour;
     std::vector<ControlEntry> controls{}; // back to front: later controls lie on top
+    // Listens for the close command other programs send (DDE on Windows, D-Bus on Linux).
+    bool takesCloseCommand = false;
+};
+
+// A control of a window: its name, and its index when it belongs to a control array.
+struct ControlId {
+    std::u16string_view name; // empty: the window's own background
+    int32_t index = NoIndex;
+    bool operator==(const ControlId&) const = default;
 };
 
 // The control of that name and index, or null.
 const ControlEntry* FindControl(const FormTable& form, std::u16string_view name,
                                 int32_t index = NoIndex);
+// Where the control is in the table. A name the table lacks is a fault of the program:
+// std::out_of_range, naming the control and the window.
+size_t ControlPosition(const FormTable& form, ControlId control);
+// The controls that the Tab key reaches, in the order it reaches them.
+std::vector<const ControlEntry*> TabOrder(const FormTable& form);
+// The control's place in the window's client area: a control in a group box lies inside it.
+TwipsRect PlaceInWindow(const FormTable& form, const ControlEntry& control);
 
 } // namespace ui

@@ -37,13 +37,6 @@ ControlEntry Logo(std::u16string_view name, TwipsRect place, std::u16string_view
 
 } // namespace
 
-const ControlEntry* FindControl(const FormTable& form, std::u16string_view name, int32_t index) {
-    for (const ControlEntry& control : form.controls)
-        if (control.name == name && control.index == index)
-            return &control;
-    return nullptr;
-}
-
 FormTable SplashTable() {
     return {.name = u"Splash",
             .caption = u"Garantías de uso",
@@ -117,7 +110,8 @@ FormTable FrmMainTable(const app::Configuration& config) {
                 Logo(u"Im03", {240, 480, 3210, 750}, pictures::LogoA),
                 Logo(u"Im01", {4440, 480, 3210, 750}, pictures::LogoB),
                 Logo(u"Im02", {9360, 360, 2145, 1095}, pictures::LogoC),
-            }};
+            },
+            .takesCloseCommand = true};
 }
 
 // The arrangement is ours: large text and touch-sized buttons, for a till.

@@ -9,15 +9,17 @@
 
 namespace ui {
 
-// A control of a window: its name, and its index when it belongs to a control array.
-struct ControlId {
-    std::u16string_view name; // empty: the window's own background
-    int32_t index = NoIndex;
-    bool operator==(const ControlId&) const = default;
-};
+class ViewEvents;
 
 // A window on screen, as the behaviour of a form sees it. A front end implements one per
-// window, built from the form's table; tests implement it with a fake.
+// window, built from the form's table; tests implement it with a fake. Every view keeps
+// this contract:
+// - A control the table lacks is a fault of the program: the call throws
+//   std::out_of_range (ControlPosition), which reaches the handler that made it.
+// - A call a control cannot show does nothing: a picture has no caption, a label no text.
+// - Once closed, the view does nothing: Text() is empty and IsChecked() false.
+// - A view never tells the user of a failure itself: it throws to the handler, and the
+//   window's events (ViewEvents) report it.
 class FormView {
 public:
     virtual ~FormView() = default;
@@ -42,9 +44,8 @@ public:
     virtual void Close() = 0;
 };
 
-// What a front end reports of a window. Controls without a handler are ignored. The
-// events a front end is given never throw: the core reports a failing handler to the user
-// (GuardedEvents) and the program carries on.
+// What a window does when the user acts on it: each form's behaviour. Controls without a
+// handler are ignored. Front ends never call these themselves: they report to ViewEvents.
 class FormEvents {
 public:
     virtual ~FormEvents() = default;
@@ -65,7 +66,8 @@ public:
 class ViewFactory {
 public:
     virtual ~ViewFactory() = default;
-    virtual std::unique_ptr<FormView> CreateView(const FormTable& form, FormEvents& events) = 0;
+    // The window reports what the user does to events, which outlives it and holds the form.
+    virtual std::unique_ptr<FormView> CreateView(ViewEvents& events) = 0;
     // The last window of the program has been unloaded: the program ends.
     virtual void NoWindowLeft() = 0;
 };

@@ -3,6 +3,7 @@
 #include "FakeOs.h"
 #include "app/Context.h"
 #include "ui/FormView.h"
+#include "ui/ViewEvents.h"
 #include "ui/Windows.h"
 
 #include <functional>
@@ -22,12 +23,17 @@ struct FakeControl {
 // A window that keeps what its behaviour set; `log` records the windows' life in order.
 class FakeView : public FormView {
 public:
-    FakeView(const FormTable& form, FormEvents& events, std::vector<std::u16string>& log)
-        : name(form.name), events(events), log(log) {
-        for (const ControlEntry& c : form.controls)
+    FakeView(ViewEvents& events, std::vector<std::u16string>& log)
+        : name(events.Form().name), events(events), log(log) {
+        for (const ControlEntry& c : events.Form().controls)
             controls[{std::u16string(c.name), c.index}] = {c.caption, {}, {}, c.visible};
     }
     FakeControl& operator[](ControlId c) { return controls.at({std::u16string(c.name), c.index}); }
+    // A click on a label: the button goes down and comes up over it.
+    void ClickLabel(ControlId c) {
+        events.Pressed(c);
+        events.Released(c, true);
+    }
 
     void SetCaption(ControlId c, std::u16string_view caption) override {
         (*this)[c].caption = caption;
@@ -48,7 +54,7 @@ public:
     void Close() override { log.push_back(u"close " + name); }
 
     std::u16string name;
-    FormEvents& events;
+    ViewEvents& events;
     std::vector<std::u16string>& log;
     std::map<std::pair<std::u16string, int32_t>, FakeControl> controls;
     FormView* owner = nullptr;
@@ -64,10 +70,10 @@ inline void FakeView::ShowModal() {
 
 class FakeViews : public ViewFactory {
 public:
-    std::unique_ptr<FormView> CreateView(const FormTable& form, FormEvents& events) override {
-        auto view = std::make_unique<FakeView>(form, events, log);
-        view->user = onModal[std::u16string(form.name)];
-        views[std::u16string(form.name)] = view.get();
+    std::unique_ptr<FormView> CreateView(ViewEvents& events) override {
+        auto view = std::make_unique<FakeView>(events, log);
+        view->user = onModal[view->name];
+        views[view->name] = view.get();
         return view;
     }
     void NoWindowLeft() override { log.push_back(u"no window left"); }

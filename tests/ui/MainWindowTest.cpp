@@ -1,6 +1,6 @@
 #include "FakeWindows.h"
 #include "ui/FormTables.h"
-#include "ui/GuardedEvents.h"
+#include "ui/ViewEvents.h"
 #include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -48,11 +48,11 @@ TEST(MainWindowTest, LinkLabelsCycleThroughTheirColours) {
     for (size_t i = 0; i < std::size(steps); ++i) {
         const auto& [event, control, links] = steps[i];
         if (event == Move)
-            main.events.MouseMove(control);
+            main.events.PointerMoved(control);
         else if (event == Down)
-            main.events.MouseDown(control);
+            main.events.Pressed(control);
         else
-            main.events.MouseUp(control);
+            main.events.Released(control, false);
         EXPECT_EQ(Links(main), links) << "step " << i;
     }
 }
@@ -62,9 +62,9 @@ TEST(MainWindowTest, ClicksAndTheExactCloseCommand) {
     run.windows.MainWindow().Show();
     FakeView& main = run.views[u"frmMain"];
     for (int32_t index = 0; index < 4; ++index)
-        main.events.Click(Link(index));
-    main.events.Click(Bt00);
-    main.events.Click(Bt00);
+        main.ClickLabel(Link(index));
+    main.events.Clicked(Bt00);
+    main.events.Clicked(Bt00);
     std::vector<std::u16string> opened;
     for (const fixtures::ShellCall& call : run.os.shellCalls)
         opened.push_back(call.verb + u" " + call.target + u" " + call.workingFolder);
@@ -75,8 +75,8 @@ TEST(MainWindowTest, ClicksAndTheExactCloseCommand) {
     EXPECT_EQ(run.views[u"FrmExplica"].owner, &main);
 
     for (std::u16string_view ignored : {u"cerrar", u"CERRAR", u"Cerrar ", u""})
-        main.events.Execute(ignored);
-    main.events.Execute(u"Cerrar");
+        main.events.CommandArrived(ignored);
+    main.events.CommandArrived(u"Cerrar");
     EXPECT_EQ(run.views.log,
               (Log{u"show frmMain", u"show frmDialog", u"show FrmExplica", u"front FrmExplica",
                    u"close FrmExplica", u"close frmDialog", u"close frmMain", u"no window left"}));
@@ -87,14 +87,14 @@ TEST(MainWindowTest, AFailingHandlerIsToldInSpanishAndTheWindowGoesOn) {
     run.windows.MainWindow().Show();
     FakeView& main = run.views[u"frmMain"];
     run.os.shellFails = true;
-    main.events.Click(Link(0));
+    main.ClickLabel(Link(0));
     ASSERT_EQ(run.dialogs.messages.size(), 1u);
     EXPECT_EQ(run.dialogs.messages[0].title, FrmMainTable(Installation).caption);
     EXPECT_EQ(run.dialogs.messages[0].text,
               HandlerFailureText(u"ShellExecute failed")); // Spanish first, the detail after
     EXPECT_TRUE(run.dialogs.messages[0].text.starts_with(u"No se ha podido completar"));
     run.os.shellFails = false;
-    main.events.Click(Link(1));
+    main.ClickLabel(Link(1));
     EXPECT_EQ(run.os.shellCalls.size(), 1u);
 }
 

@@ -32,7 +32,7 @@ struct RequestRun : UiRun {
                                     ++fetches;
                                 }});
         windows.MainWindow().Show();
-        main().events.Click(Bt00);
+        main().events.Clicked(Bt00);
     }
     FakeView& main() { return views[u"frmMain"]; }
     FakeView& form() { return views[u"FrmExplica"]; }
@@ -78,7 +78,7 @@ TEST(RequestTest, SupportRequestTellsTheNumberOrTheFailureThenCloses) {
         run.form()[Tx02].text = u"600 000 000";
         run.views.log.clear();
 
-        run.form().events.Click(Bt00);
+        run.form().events.Clicked(Bt00);
 
         EXPECT_TRUE(run.form()[Pb00].visible);
         EXPECT_EQ(run.form()[Pb00].captions, c.progress);
@@ -102,23 +102,23 @@ TEST(RequestTest, SupportRequestTellsTheNumberOrTheFailureThenCloses) {
 // request, and closing waits for the request to end.
 TEST(RequestTest, NothingOverlapsARunningRequest) {
     RequestRun run({"", Filed}, 3);
-    run.main().events.Click({u"Lb10", 3});
+    run.main().ClickLabel({u"Lb10", 3});
     bool acted = false;
     run.events.onPump = [&] {
         if (acted || run.fetches == 0)
             return;
         acted = true;
-        run.form().events.Click(Bt00);
-        run.dialog().events.KeyDown(Tx00, frmDialog::EnterKey);
-        run.dialog().events.Click(Bt01);
+        run.form().events.Clicked(Bt00);
+        run.dialog().events.KeyPressed(Tx00, frmDialog::EnterKey);
+        run.dialog().events.Clicked(Bt01);
         EXPECT_FALSE(run.form().events.CloseRequested());
-        run.main().events.Execute(u"Cerrar");
-        run.main().events.Click(Bt00);
+        run.main().events.CommandArrived(u"Cerrar");
+        run.main().events.Clicked(Bt00);
     };
     bool mainOpenWhenTold = false;
     run.dialogs.onMessage = [&] { mainOpenWhenTold = run.windows.AnyLoaded(); };
 
-    run.form().events.Click(Bt00);
+    run.form().events.Clicked(Bt00);
 
     EXPECT_TRUE(acted);
     EXPECT_EQ(run.fetches, 2u) << "one check, one filing";
@@ -133,21 +133,21 @@ TEST(RequestTest, LookupDialogShowsTheStatusOnEnterOrClick) {
     for (int16_t touch : {0, -1}) {
         RequestRun run({"", R"({"ID":41,"CABECERA":{"NUMERO":2401,"ESTADO":1}})"}, 2);
         run.session.UsesTouchScreen = touch;
-        run.main().events.Click({u"Lb10", 3});
+        run.main().ClickLabel({u"Lb10", 3});
         FakeView& dialog = run.dialog();
         EXPECT_EQ(dialog[Bt00].visible, touch != 0);
         dialog[Tx00].text = u"2401";
-        run.events.onPump = [&] { dialog.events.KeyDown(Tx00, frmDialog::EnterKey); };
-        dialog.events.KeyDown(Tx00, 65);
-        dialog.events.KeyDown(Tx00, frmDialog::EnterKey);
+        run.events.onPump = [&] { dialog.events.KeyPressed(Tx00, frmDialog::EnterKey); };
+        dialog.events.KeyPressed(Tx00, 65);
+        dialog.events.KeyPressed(Tx00, frmDialog::EnterKey);
         EXPECT_EQ(run.fetches, 1u) << "Enter again while waiting changes nothing";
         EXPECT_NE(dialog[Lb01].caption.find(u"No es posible conectar"), std::u16string::npos);
         run.events.onPump = nullptr;
-        dialog.events.Click(Bt01);
+        dialog.events.Clicked(Bt01);
         EXPECT_NE(dialog[Lb01].caption.find(u"Aviso número: 2401"), std::u16string::npos);
         EXPECT_EQ(dialog[Tx00].text, u"2401");
 
-        dialog.events.Click(Bt00);
+        dialog.events.Clicked(Bt00);
         EXPECT_EQ(dialog.focus, u"Tx00");
         EXPECT_EQ(run.os.shellCalls.back().target, u"osk.exe");
     }

@@ -22,10 +22,10 @@ void Act(FakeView& terms, std::string_view actions) {
     for (char action : actions) {
         if (action == 't' || action == 'u') {
             terms[Ch00].checked = action == 't';
-            terms.events.Click(Ch00);
+            terms.events.Clicked(Ch00);
         }
         if (action == 'c')
-            terms.events.Click(Bt00);
+            terms.events.Clicked(Bt00);
         if (action == 'x')
             terms.events.CloseRequested();
     }

@@ -66,4 +66,19 @@ DisplayList Layout(const Document& document, double width, double visibleHeight,
     return list;
 }
 
+ScrollingLayout LayoutScrolling(const Document& document, double width, double visibleHeight,
+                                double scrollBarWidth, TextMeasurer& measurer, const Theme& theme) {
+    ScrollingLayout layout{Layout(document, width, visibleHeight, measurer, theme)};
+    layout.scrolls = layout.display.contentHeight > visibleHeight + 0.5;
+    if (!layout.scrolls)
+        return layout;
+    layout.display = Layout(document, width - scrollBarWidth, visibleHeight, measurer, theme);
+    layout.scrollRange = int(std::ceil(std::max(0.0, layout.display.contentHeight - visibleHeight)));
+    return layout;
+}
+
+double ClampScroll(double offset, const ScrollingLayout& layout) {
+    return std::clamp(std::round(offset), 0.0, double(layout.scrollRange));
+}
+
 } // namespace ui::markup

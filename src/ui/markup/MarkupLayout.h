@@ -38,4 +38,16 @@ struct Theme {
 DisplayList Layout(const Document& document, double width, double visibleHeight,
                    TextMeasurer& measurer, const Theme& theme);
 
+// The layout of a label that scrolls: at the full width, and again narrower by the scroll
+// bar when the content is taller than the label (by more than half a pixel of rounding).
+struct ScrollingLayout {
+    DisplayList display;
+    bool scrolls = false;
+    int scrollRange = 0; // the greatest offset, in whole pixels
+};
+ScrollingLayout LayoutScrolling(const Document& document, double width, double visibleHeight,
+                                double scrollBarWidth, TextMeasurer& measurer, const Theme& theme);
+// An offset within the content: whole pixels, from 0 to the scroll range.
+double ClampScroll(double offset, const ScrollingLayout& layout);
+
 } // namespace ui::markup

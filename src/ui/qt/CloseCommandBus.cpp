@@ -1,6 +1,5 @@
 #include "ui/qt/CloseCommandBus.h"
 
-#include "ui/qt/Controls.h"
 #include "ui/qt/QtText.h"
 
 #include <QCoreApplication>
@@ -34,11 +33,11 @@ QString CloseCommandBus::ServiceName() {
     return QLatin1String(ServicePrefix) + element;
 }
 
-void CloseCommandBus::Listen(QWidget* window, FormEvents& events) {
+void CloseCommandBus::Listen(QWidget* window, ViewEvents& events) {
     new CloseCommandBus(window, events);
 }
 
-CloseCommandBus::CloseCommandBus(QWidget* window, FormEvents& events)
+CloseCommandBus::CloseCommandBus(QWidget* window, ViewEvents& events)
     : QDBusAbstractAdaptor(window), events(events) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -56,7 +55,7 @@ CloseCommandBus::~CloseCommandBus() {
 }
 
 bool CloseCommandBus::Execute(const QString& command) {
-    Deliver([&] { events.Execute(FromQString(command)); });
+    events.CommandArrived(FromQString(command));
     return false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormView.h"
+#include "ui/ViewEvents.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QString>
@@ -19,7 +19,7 @@ public:
     static constexpr const char* ObjectPath = "/FrmMain";
 
     // Starts listening for the window, for as long as it lives.
-    static void Listen(QWidget* window, FormEvents& events);
+    static void Listen(QWidget* window, ViewEvents& events);
     // es.lunadoro. followed by the executable's name, made a valid bus name element.
     static QString ServiceName();
 
@@ -29,9 +29,9 @@ public slots:
     bool Execute(const QString& command);
 
 private:
-    CloseCommandBus(QWidget* window, FormEvents& events);
+    CloseCommandBus(QWidget* window, ViewEvents& events);
 
-    FormEvents& events;
+    ViewEvents& events;
     bool registered = false;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/qt/Controls.h"
 
-#include "ui/GuardedEvents.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
 
@@ -10,12 +9,10 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <exception>
 
 namespace ui::qt {
 
@@ -24,7 +21,7 @@ namespace {
 // Passes the keys a window may act on to it, as Windows key codes; the box still gets them.
 class KeyReporter : public QObject {
 public:
-    KeyReporter(ControlId id, FormEvents& events, QObject* parent)
+    KeyReporter(ControlId id, ViewEvents& events, QObject* parent)
         : QObject(parent), id(id), events(events) {}
 
 protected:
@@ -32,7 +29,7 @@ protected:
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (const int32_t code = WindowsKeyCode(key))
-                Deliver([&] { events.KeyDown(id, code); });
+                events.KeyPressed(id, code);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -55,7 +52,7 @@ private:
     }
 
     ControlId id;
-    FormEvents& events;
+    ViewEvents& events;
 };
 
 QFont FontOf(const Font& font, const QFont& base) {
@@ -83,11 +80,10 @@ markup::Theme MarkupTheme(const ControlEntry& entry, const ControlSetting& setti
 
 QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {
     const ControlId id{entry.name, entry.index};
-    FormEvents& events = setting.events;
+    ViewEvents& events = setting.events;
     switch (entry.kind) {
-    case ControlKind::Label: {
-        return new ControlLabel(id, entry.link, entry.tracksPointer, events, parent);
-    }
+    case ControlKind::Label:
+        return new ControlLabel(entry, events, parent);
     case ControlKind::MarkupLabel: {
         auto* label = new MarkupLabel(MarkupTheme(entry, setting), parent);
         label->SetMarkup(entry.caption);
@@ -101,13 +97,13 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
             button->setIconSize(QSize(side, side));
         }
         QObject::connect(button, &QPushButton::clicked, button,
-                         [&events, id] { Deliver([&] { events.Click(id); }); });
+                         [&events, id] { events.Clicked(id); });
         return button;
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(ToQString(entry.caption), parent);
         QObject::connect(box, &QCheckBox::clicked, box,
-                         [&events, id] { Deliver([&] { events.Click(id); }); });
+                         [&events, id] { events.Clicked(id); });
         return box;
     }
     case ControlKind::TextBox: {
@@ -117,7 +113,7 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
         return box;
     }
     case ControlKind::Picture:
-        return new PictureBox(id, entry.picture, entry.tracksPointer, events, parent);
+        return new PictureBox(entry, events, parent);
     case ControlKind::ProgressBar: {
         auto* bar = new StatusBar(parent);
         bar->setFormat(ToQString(entry.caption));
@@ -130,17 +126,6 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
 }
 
 } // namespace
-
-// The windows' own events arrive guarded by the core; this catches what fails in the
-// front end itself, so that nothing unwinds through Qt's event loop.
-void Deliver(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (...) {
-        QMessageBox::critical(nullptr, QStringLiteral("Asistencia Remota"),
-                              ToQString(HandlerFailureText(std::current_exception())));
-    }
-}
 
 QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {
     QWidget* widget = CreateWidget(entry, parent, setting);
@@ -171,12 +156,11 @@ void UseNearestFonts() {
             QFont::insertSubstitutions(QLatin1String(family), narrow);
 }
 
-ControlLabel::ControlLabel(ControlId id, bool link, bool tracksPointer, FormEvents& events,
-                           QWidget* parent)
-    : QLabel(parent), id(id), link(link), events(events) {
+ControlLabel::ControlLabel(const ControlEntry& entry, ViewEvents& events, QWidget* parent)
+    : QLabel(parent), id{entry.name, entry.index}, events(events) {
     setTextFormat(Qt::PlainText);
-    setMouseTracking(tracksPointer);
-    if (link)
+    setMouseTracking(entry.tracksPointer);
+    if (ViewEvents::PointerOver(entry) == Pointer::Hand)
         setCursor(Qt::PointingHandCursor);
 }
 
@@ -188,32 +172,26 @@ void ControlLabel::SetCaption(const QString& text) {
 }
 
 void ControlLabel::mouseMoveEvent(QMouseEvent* event) {
-    if (!hasMouseTracking())
-        return QLabel::mouseMoveEvent(event);
-    Deliver([&] { events.MouseMove(id); });
+    events.PointerMoved(id);
+    QLabel::mouseMoveEvent(event);
 }
 
 void ControlLabel::mousePressEvent(QMouseEvent* event) {
-    if (!link)
-        return QLabel::mousePressEvent(event);
-    pressed = true;
-    Deliver([&] { events.MouseDown(id); });
+    if (event->button() == Qt::LeftButton)
+        events.Pressed(id);
+    QLabel::mousePressEvent(event);
 }
 
 void ControlLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (!link)
-        return QLabel::mouseReleaseEvent(event);
-    const bool click = pressed && rect().contains(event->position().toPoint());
-    pressed = false;
-    Deliver([&] { events.MouseUp(id); });
-    if (click)
-        Deliver([&] { events.Click(id); });
+    if (event->button() == Qt::LeftButton)
+        events.Released(id, rect().contains(event->position().toPoint()));
+    QLabel::mouseReleaseEvent(event);
 }
 
-PictureBox::PictureBox(ControlId id, std::u16string_view picture, bool reportMoves,
-                       FormEvents& events, QWidget* parent)
-    : QWidget(parent), id(id), pixmap(LoadPicture(picture)), events(events) {
-    setMouseTracking(reportMoves);
+PictureBox::PictureBox(const ControlEntry& entry, ViewEvents& events, QWidget* parent)
+    : QWidget(parent), id{entry.name, entry.index}, pixmap(LoadPicture(entry.picture)),
+      events(events) {
+    setMouseTracking(entry.tracksPointer);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -223,9 +201,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    if (!hasMouseTracking())
-        return QWidget::mouseMoveEvent(event);
-    Deliver([&] { events.MouseMove(id); });
+    events.PointerMoved(id);
+    QWidget::mouseMoveEvent(event);
 }
 
 StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {

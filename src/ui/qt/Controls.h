@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/FormTable.h"
-#include "ui/FormView.h"
+#include "ui/ViewEvents.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/qt/Scale.h"
 
@@ -17,13 +17,9 @@ namespace ui::qt {
 // nearest narrow fonts this system has.
 void UseNearestFonts();
 
-// Runs a window's handler for a user's action; a failure that escapes it is shown to the
-// user, never thrown through Qt.
-void Deliver(const std::function<void()>& handler);
-
 // What building a control needs besides its table entry.
 struct ControlSetting {
-    FormEvents& events;
+    ViewEvents& events;
     Scale scale;
     uint32_t gradientActiveCaption; // the system colour the markup may name
 };
@@ -31,12 +27,11 @@ struct ControlSetting {
 // Builds the control in its parent, placed, styled and wired to the window's events.
 QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting);
 
-// A label; a link label reports presses, releases and clicks, a tracking one the pointer's
-// moves.
+// A label that reports the pointer's moves (when it tracks them), presses and releases.
 class ControlLabel : public QLabel {
     Q_OBJECT
 public:
-    ControlLabel(ControlId id, bool link, bool tracksPointer, FormEvents& events, QWidget* parent);
+    ControlLabel(const ControlEntry& entry, ViewEvents& events, QWidget* parent);
     // Sets the text, widening the label when the text needs more room than the table gave:
     // this platform's fonts are not those the window was drawn for.
     void SetCaption(const QString& text);
@@ -48,17 +43,14 @@ protected:
 
 private:
     ControlId id;
-    bool link;
-    FormEvents& events;
-    bool pressed = false;
+    ViewEvents& events;
 };
 
 // One of our pictures, filling the control; one that reports the pointer's moves when asked.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(ControlId id, std::u16string_view picture, bool reportMoves, FormEvents& events,
-               QWidget* parent);
+    PictureBox(const ControlEntry& entry, ViewEvents& events, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,7 +59,7 @@ protected:
 private:
     ControlId id;
     QPixmap pixmap;
-    FormEvents& events;
+    ViewEvents& events;
 };
 
 // A progress bar that shows a status text and never a value.

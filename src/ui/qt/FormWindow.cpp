@@ -1,21 +1,18 @@
 #include "ui/qt/FormWindow.h"
 
-#include "text/Encoding.h"
 #include "ui/qt/QtText.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <algorithm>
-#include <stdexcept>
-#include <vector>
 
 namespace ui::qt {
 
-FormWindow::FormWindow(const FormTable& form, const ControlSetting& setting)
+FormWindow::FormWindow(const ControlSetting& setting)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       events(setting.events) {
+    const FormTable& form = events.Form();
     setObjectName(ToQString(form.name));
     setWindowTitle(ToQString(form.caption));
     setFixedSize(setting.scale.Size(form.clientWidth, form.clientHeight));
@@ -28,40 +25,24 @@ FormWindow::FormWindow(const FormTable& form, const ControlSetting& setting)
     setMouseTracking(true);
     for (const ControlEntry& entry : form.controls) {
         QWidget* parent = entry.container.empty() ? this : Control({entry.container});
-        controls[{entry.name, entry.index}] = {CreateControl(entry, parent, setting), entry.kind};
+        controls.push_back(CreateControl(entry, parent, setting));
     }
-    SetTabOrder(form);
-}
-
-QWidget* FormWindow::Control(ControlId control) const {
-    const auto found = controls.find({control.name, control.index});
-    if (found == controls.end())
-        throw std::logic_error("no such control: " + text::Utf16ToUtf8(control.name));
-    return found->second.widget;
-}
-
-ControlKind FormWindow::KindOf(ControlId control) const {
-    Control(control);
-    return controls.at({control.name, control.index}).kind;
-}
-
-void FormWindow::SetTabOrder(const FormTable& form) {
-    std::vector<const ControlEntry*> stops;
-    for (const ControlEntry& entry : form.controls)
-        if (entry.tabIndex != NoTabStop)
-            stops.push_back(&entry);
-    std::sort(stops.begin(), stops.end(),
-              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    const std::vector<const ControlEntry*> stops = TabOrder(form);
     for (size_t i = 1; i < stops.size(); ++i)
         setTabOrder(Control({stops[i - 1]->name, stops[i - 1]->index}),
                     Control({stops[i]->name, stops[i]->index}));
 }
 
+QWidget* FormWindow::Control(ControlId control) const {
+    return controls.at(ControlPosition(events.Form(), control));
+}
+
+ControlKind FormWindow::KindOf(ControlId control) const {
+    return events.Form().controls[ControlPosition(events.Form(), control)].kind;
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
-    bool mayClose = closing;
-    if (!mayClose)
-        Deliver([&] { mayClose = events.CloseRequested(); });
-    if (mayClose)
+    if (closing || events.CloseRequested())
         event->accept();
     else
         event->ignore();
@@ -70,7 +51,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 // Only the window's own background counts, not a control that passed the move on.
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!childAt(event->position().toPoint()))
-        Deliver([&] { events.MouseMove(ControlId{}); });
+        events.PointerMoved(ControlId{});
     QWidget::mouseMoveEvent(event);
 }
 

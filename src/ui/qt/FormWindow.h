@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ui/FormTable.h"
-#include "ui/FormView.h"
+#include "ui/ViewEvents.h"
 #include "ui/qt/Controls.h"
 
 #include <QWidget>
-#include <map>
-#include <utility>
+#include <vector>
 
 namespace ui::qt {
 
@@ -15,8 +14,9 @@ namespace ui::qt {
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    FormWindow(const FormTable& form, const ControlSetting& setting);
+    explicit FormWindow(const ControlSetting& setting);
 
+    // Throws std::out_of_range for a control the table lacks.
     QWidget* Control(ControlId control) const;
     ControlKind KindOf(ControlId control) const;
     // The program closes the window: no question to its behaviour.
@@ -27,14 +27,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    struct Entry {
-        QWidget* widget;
-        ControlKind kind;
-    };
-    void SetTabOrder(const FormTable& form);
-
-    FormEvents& events;
-    std::map<std::pair<std::u16string_view, int32_t>, Entry> controls;
+    ViewEvents& events;
+    std::vector<QWidget*> controls; // in the table's order
     bool closing = false;
 };
 

@@ -73,18 +73,15 @@ void MarkupLabel::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
-// Laid out once at the full width; again, narrower, when the content needs the scroll bar.
 void MarkupLabel::Relayout() {
     const QSize area = contentsRect().size();
-    display = markup::Layout(document, area.width(), area.height(), *this, theme);
-    const bool scrolls = display.contentHeight > area.height();
-    if (scrolls) {
-        const int barWidth = verticalScrollBar()->sizeHint().width();
-        display = markup::Layout(document, area.width() - barWidth, area.height(), *this, theme);
-    }
-    setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const markup::ScrollingLayout layout =
+        markup::LayoutScrolling(document, area.width(), area.height(),
+                                verticalScrollBar()->sizeHint().width(), *this, theme);
+    display = layout.display;
+    setVerticalScrollBarPolicy(layout.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     QScrollBar* bar = verticalScrollBar();
-    bar->setRange(0, scrolls ? int(std::ceil(display.contentHeight - area.height())) : 0);
+    bar->setRange(0, layout.scrollRange);
     bar->setPageStep(area.height());
     bar->setSingleStep(std::max(1, area.height() / 10));
     viewport()->update();

@@ -31,13 +31,19 @@ QRect ScreenArea() {
 
 QtFormView::QtFormView(FormWindow* window) : window(window) {}
 
+QWidget* QtFormView::Live(ControlId control) const {
+    return closed || !window ? nullptr : window->Control(control);
+}
+
 QtFormView::~QtFormView() {
     if (window)
         window->deleteLater();
 }
 
 void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
-    QWidget* widget = window->Control(control);
+    QWidget* widget = Live(control);
+    if (!widget)
+        return;
     const QString text = ToQString(caption);
     switch (window->KindOf(control)) {
     case ControlKind::MarkupLabel:
@@ -64,7 +70,7 @@ void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
 
 // Lines of a text box end in CR LF, as on Windows.
 std::u16string QtFormView::Text(ControlId control) {
-    QWidget* widget = window->Control(control);
+    QWidget* widget = Live(control);
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         return FromQString(line->text());
     if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
@@ -73,16 +79,19 @@ std::u16string QtFormView::Text(ControlId control) {
 }
 
 bool QtFormView::IsChecked(ControlId control) {
-    auto* box = qobject_cast<QCheckBox*>(window->Control(control));
+    auto* box = qobject_cast<QCheckBox*>(Live(control));
     return box && box->isChecked();
 }
 
 void QtFormView::SetVisible(ControlId control, bool visible) {
-    window->Control(control)->setVisible(visible);
+    if (QWidget* widget = Live(control))
+        widget->setVisible(visible);
 }
 
 void QtFormView::SetForeColour(ControlId control, uint32_t colour) {
-    QWidget* widget = window->Control(control);
+    QWidget* widget = Live(control);
+    if (!widget)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, FromBgr(colour));
     palette.setColor(QPalette::ButtonText, FromBgr(colour));
@@ -90,18 +99,25 @@ void QtFormView::SetForeColour(ControlId control, uint32_t colour) {
 }
 
 void QtFormView::SetUnderline(ControlId control, bool underline) {
-    QWidget* widget = window->Control(control);
+    QWidget* widget = Live(control);
+    if (!widget)
+        return;
     QFont font = widget->font();
     font.setUnderline(underline);
     widget->setFont(font);
 }
 
 void QtFormView::SetFocus(ControlId control) {
+    QWidget* widget = Live(control);
+    if (!widget)
+        return;
     window->activateWindow();
-    window->Control(control)->setFocus(Qt::OtherFocusReason);
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 void QtFormView::Show(FormView* owner) {
+    if (closed || !window)
+        return;
     auto* ownerView = static_cast<QtFormView*>(owner);
     if (ownerView && ownerView->window) {
         // Owned: on top of its owner, and gone with it.
@@ -116,6 +132,8 @@ void QtFormView::Show(FormView* owner) {
 }
 
 void QtFormView::ShowModal() {
+    if (closed || !window)
+        return;
     window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     window->setWindowModality(Qt::ApplicationModal);
     CentreOver(window, ScreenArea());
@@ -130,6 +148,8 @@ void QtFormView::ShowModal() {
 }
 
 void QtFormView::BringToFront() {
+    if (closed || !window)
+        return;
     if (window->isMinimized())
         window->showNormal();
     window->raise();
@@ -137,6 +157,7 @@ void QtFormView::BringToFront() {
 }
 
 void QtFormView::Close() {
+    closed = true;
     if (modalLoop)
         modalLoop->quit();
     if (!window)

@@ -30,7 +30,11 @@ public:
     void Close() override;
 
 private:
+    // The control's widget; null once the view is closed.
+    QWidget* Live(ControlId control) const;
+
     QPointer<FormWindow> window;
+    bool closed = false;
     QPointer<QEventLoop> modalLoop;
 };
 

@@ -13,11 +13,11 @@ QtViewFactory::QtViewFactory(platform::Os& os, std::function<void()> onNoWindowL
     UseNearestFonts();
 }
 
-std::unique_ptr<FormView> QtViewFactory::CreateView(const FormTable& form, FormEvents& events) {
+std::unique_ptr<FormView> QtViewFactory::CreateView(ViewEvents& events) {
     const ControlSetting setting{events, Scale::OfScreen(),
                                  os.GetSysColor(platform::ColorGradientActiveCaption)};
-    auto* window = new FormWindow(form, setting);
-    if (form.name == u"frmMain")
+    auto* window = new FormWindow(setting);
+    if (events.Form().takesCloseCommand)
         CloseCommandBus::Listen(window, events);
     return std::make_unique<QtFormView>(window);
 }

@@ -13,7 +13,7 @@ class QtViewFactory : public ViewFactory {
 public:
     QtViewFactory(platform::Os& os, std::function<void()> onNoWindowLeft);
 
-    std::unique_ptr<FormView> CreateView(const FormTable& form, FormEvents& events) override;
+    std::unique_ptr<FormView> CreateView(ViewEvents& events) override;
     void NoWindowLeft() override;
 
 private:

@@ -1,27 +1,24 @@
 #include "ui/qt/Scale.h"
 
+#include "ui/Scale.h"
+
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 namespace ui::qt {
 
-namespace {
-constexpr double TwipsPerInch = 1440;
-constexpr double NormalDotsPerInch = 96;
-} // namespace
-
 Scale Scale::OfScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return Scale(screen ? screen->logicalDotsPerInch() : NormalDotsPerInch);
+    return Scale(screen ? screen->logicalDotsPerInch() : 96);
 }
 
 int Scale::Pixels(Twips twips) const {
-    return int(std::lround(twips * dotsPerInch / TwipsPerInch));
+    return ui::Pixels(twips, dotsPerInch);
 }
 
 QRect Scale::Rect(const TwipsRect& place) const {
-    return {Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height)};
+    const PixelRect pixels = ui::Pixels(place, dotsPerInch);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 QSize Scale::Size(Twips width, Twips height) const {

@@ -7,7 +7,7 @@
 
 namespace ui::qt {
 
-// Twips to pixels at the screen's logical resolution (15 twips are one pixel at 96 dpi).
+// Twips to pixels at the screen's logical resolution, in Qt's types.
 class Scale {
 public:
     explicit Scale(double dotsPerInch) : dotsPerInch(dotsPerInch) {}

@@ -27,10 +27,6 @@ UINT WindowDpi(HWND window) {
     return dpi ? dpi : ScreenDpi();
 }
 
-int Pixels(Twips twips, UINT dpi) {
-    return ::MulDiv(twips, int(dpi), 1440);
-}
-
 SIZE FrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
     using Adjust = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = User32<Adjust>("AdjustWindowRectExForDpi");

@@ -7,8 +7,6 @@ namespace ui::win32 {
 
 // Dots per inch of the monitor the window is on (of the screen before Windows 10).
 UINT WindowDpi(HWND window);
-// Twips to device pixels at that resolution: 1440 twips are one inch.
-int Pixels(Twips twips, UINT dpi);
 // The outer size of a window whose client area is width by height pixels.
 SIZE FrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
 // The font the system uses in message boxes, at that resolution.

@@ -1,20 +1,17 @@
 #include "ui/win32/FormWindow.h"
 
-#include "ui/GuardedEvents.h"
+#include "ui/Scale.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
 #include "ui/win32/WideText.h"
-#include "ui/win32/Win32EventPump.h"
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 
 namespace ui::win32 {
 
 namespace {
 
-constexpr UINT CommandArrived = WM_APP + 1;
 constexpr int FirstControlId = 100;
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD OwnedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -26,73 +23,8 @@ void ReportFailure(HWND window, std::exception_ptr failure) noexcept {
                   L"Asistencia Remota", MB_OK | MB_ICONERROR);
 }
 
-struct ChildClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ChildClass ClassOf(const ControlEntry& control) {
-    switch (control.kind) {
-    case ControlKind::Label:
-        return {L"STATIC", SS_LEFT | SS_NOPREFIX | (control.link ? SS_NOTIFY : 0u), 0};
-    case ControlKind::MarkupLabel:
-        return {MarkupLabel::ClassName, 0, 0};
-    case ControlKind::PushButton:
-        return {L"BUTTON", DWORD(BS_PUSHBUTTON | (control.caption.empty() ? BS_ICON : 0)), 0};
-    case ControlKind::CheckBox:
-        return {L"BUTTON", BS_AUTOCHECKBOX, 0};
-    case ControlKind::TextBox:
-        return {L"EDIT",
-                DWORD(control.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
-                                        : ES_AUTOHSCROLL),
-                WS_EX_CLIENTEDGE};
-    case ControlKind::ProgressBar:
-        return {PROGRESS_CLASSW, PBS_MARQUEE, 0};
-    case ControlKind::GroupBox:
-        return {L"BUTTON", BS_GROUPBOX, 0};
-    case ControlKind::Picture:
-        break;
-    }
-    return {nullptr, 0, 0};
-}
-
-HFONT MakeFont(const Font& font, UINT dpi, bool underline) {
-    LOGFONTW face = MessageFont(dpi);
-    if (!font.name.empty()) {
-        std::fill(std::begin(face.lfFaceName), std::end(face.lfFaceName), L'\0');
-        std::copy_n(font.name.begin(), std::min<size_t>(font.name.size(), LF_FACESIZE - 1),
-                    face.lfFaceName);
-    }
-    if (font.points > 0)
-        face.lfHeight = -std::lround(font.points * dpi / 72.0);
-    face.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    face.lfItalic = font.italic;
-    face.lfUnderline = font.underline || underline;
-    face.lfQuality = CLEARTYPE_QUALITY;
-    return ::CreateFontIndirectW(&face);
-}
-
-int LineHeight(HFONT font) {
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    ::SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::DeleteDC(dc);
-    return metrics.tmHeight + metrics.tmExternalLeading;
-}
-
-// Disables a shown, enabled window of the thread and notes it in the list.
-BOOL CALLBACK DisableShownWindow(HWND other, LPARAM list) {
-    if (::IsWindowVisible(other) && ::IsWindowEnabled(other)) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(other);
-        ::EnableWindow(other, FALSE);
-    }
-    return TRUE;
-}
-
-bool IsSingleLineEdit(const ControlEntry& control) {
-    return control.kind == ControlKind::TextBox && !control.multiLine;
+RECT ToRect(const PixelRect& place) {
+    return {place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
 } // namespace
@@ -109,40 +41,34 @@ void FormWindow::RegisterClass(HINSTANCE instance) {
     ::RegisterClassExW(&type);
 }
 
-FormWindow::FormWindow(const FormTable& form, FormEvents& events, PictureResources& pictures)
-    : table(form), events(events), pictures(pictures) {
+FormWindow::FormWindow(ViewEvents& events, PictureResources& pictures)
+    : events(events), table(events.Form()), pictures(pictures) {
     window = ::CreateWindowExW(0, ClassName, Wide(table.caption).c_str(), MainStyle, CW_USEDEFAULT,
                                CW_USEDEFAULT, 100, 100, nullptr, nullptr,
                                ::GetModuleHandleW(nullptr), this);
+    if (!window)
+        return;
     CreateControls();
-    CreateToolTips();
+    AddToolTips(window, controls);
     ApplyDpi(WindowDpi(window));
-    if (table.name == u"frmMain")
-        closeCommand = std::make_unique<platform::win32::DdeSource>(
-            u"FrmMain", [this](std::u16string_view command) {
-                // DDEML's callback must not close the window: the command waits its turn.
-                commands.emplace_back(command);
-                ::PostMessageW(window, CommandArrived, 0, 0);
-            });
+    if (table.takesCloseCommand)
+        closeCommand = std::make_unique<CloseCommandDde>(window, events);
 }
 
 FormWindow::~FormWindow() {
-    closeCommand.reset();
-    if (window)
-        ::DestroyWindow(window);
+    Destroy();
     ReleaseGdi();
 }
 
+void FormWindow::Destroy() {
+    closeCommand.reset();
+    if (window)
+        ::DestroyWindow(window);
+}
+
 void FormWindow::ReleaseGdi() {
-    for (Control& control : controls) {
-        for (HGDIOBJ font : {control.font, control.underlinedFont})
-            if (font)
-                ::DeleteObject(font);
-        if (control.icon)
-            ::DestroyIcon(control.icon);
-        control.font = control.underlinedFont = nullptr;
-        control.icon = nullptr;
-    }
+    for (ChildControl& control : controls)
+        control.ReleaseGdi();
     if (backgroundBrush)
         ::DeleteObject(backgroundBrush);
     if (background)
@@ -151,51 +77,22 @@ void FormWindow::ReleaseGdi() {
     background = nullptr;
 }
 
-// The child windows in tab order, so that Tab walks them as the table says; controls
-// outside the tab order come after them.
+// The child windows are made in tab order, so that Tab walks them as the table says;
+// controls outside the tab order come after them.
 void FormWindow::CreateControls() {
-    std::vector<const ControlEntry*> order;
-    for (const ControlEntry& control : table.controls)
-        order.push_back(&control);
-    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
-        return uint32_t(a->tabIndex) < uint32_t(b->tabIndex);
-    });
-    for (const ControlEntry* control : order) {
-        Control made{control};
-        made.colour = control->foreColour;
-        const ChildClass type = ClassOf(*control);
-        if (type.name) {
-            const DWORD style = WS_CHILD | type.style | (control->visible ? WS_VISIBLE : 0) |
-                                (control->tabIndex >= 0 ? WS_TABSTOP : 0);
-            const int id = FirstControlId + int(control - table.controls.data());
-            made.window = ::CreateWindowExW(
-                type.exStyle, type.name, Wide(control->caption).c_str(), style, 0, 0, 0, 0, window,
-                reinterpret_cast<HMENU>(intptr_t(id)), ::GetModuleHandleW(nullptr), nullptr);
-        }
-        controls.push_back(made);
-    }
-    for (size_t i = 0; i < controls.size(); ++i)
-        if (controls[i].window)
-            ::SetWindowSubclass(controls[i].window, ControlProcedure, i,
+    for (const ControlEntry& entry : table.controls)
+        controls.push_back({.entry = &entry, .colour = entry.foreColour});
+    std::vector<const ControlEntry*> order = TabOrder(table);
+    for (const ControlEntry& entry : table.controls)
+        if (entry.tabIndex == NoTabStop)
+            order.push_back(&entry);
+    for (const ControlEntry* entry : order) {
+        const size_t position = size_t(entry - table.controls.data());
+        HWND child = CreateChildWindow(*entry, window, FirstControlId + int(position));
+        controls[position].window = child;
+        if (child)
+            ::SetWindowSubclass(child, ControlProcedure, position,
                                 reinterpret_cast<DWORD_PTR>(this));
-}
-
-void FormWindow::CreateToolTips() {
-    HWND tips = nullptr;
-    for (const Control& control : controls) {
-        if (control.entry->toolTip.empty() || !control.window)
-            continue;
-        if (!tips)
-            tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, 0, 0,
-                                     0, 0, window, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        std::wstring text = Wide(control.entry->toolTip);
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window;
-        tool.uId = reinterpret_cast<UINT_PTR>(control.window);
-        tool.lpszText = text.data();
-        ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -212,15 +109,8 @@ void FormWindow::ApplyDpi(UINT newDpi) {
     const double fit = std::min({1.0, double(monitor.rcWork.right - monitor.rcWork.left) / frame.cx,
                                  double(monitor.rcWork.bottom - monitor.rcWork.top) / frame.cy});
     dpi = std::max(48u, UINT(newDpi * fit));
-    for (Control& control : controls) {
-        TwipsRect place = control.entry->place;
-        if (const ControlEntry* box = FindControl(table, control.entry->container)) {
-            place.left += box->place.left;
-            place.top += box->place.top;
-        }
-        control.place = {Pixels(place.left, dpi), Pixels(place.top, dpi),
-                         Pixels(place.left + place.width, dpi),
-                         Pixels(place.top + place.height, dpi)};
+    for (ChildControl& control : controls) {
+        control.place = ToRect(Pixels(PlaceInWindow(table, *control.entry), dpi));
         control.font = MakeFont(control.entry->font, dpi, false);
         // A label keeps at least one whole line of its font: the fonts of this system may
         // be taller than those the sizes were made for.
@@ -234,7 +124,7 @@ void FormWindow::ApplyDpi(UINT newDpi) {
                      control.place.bottom - control.place.top, FALSE);
         ::SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
         if (control.underline)
-            SetUnderline(IdOf(control), true);
+            SetUnderline(control, true);
         if (control.entry->kind == ControlKind::MarkupLabel) {
             LOGFONTW face{};
             ::GetObjectW(control.font, sizeof face, &face);
@@ -274,7 +164,7 @@ void FormWindow::ComposeBackground() {
     ::FillRect(dc, &client, back);
     if (table.backColour != DefaultColour)
         ::DeleteObject(back);
-    for (const Control& control : controls)
+    for (const ChildControl& control : controls)
         if (control.entry->kind == ControlKind::Picture && control.entry->visible)
             pictures.Draw(dc, control.entry->picture, control.place);
     ::SelectObject(dc, previous);
@@ -282,26 +172,15 @@ void FormWindow::ComposeBackground() {
     backgroundBrush = ::CreatePatternBrush(background);
 }
 
-FormWindow::Control* FormWindow::Find(ControlId id) {
-    for (Control& control : controls)
-        if (control.entry->name == id.name && control.entry->index == id.index)
-            return &control;
-    return nullptr;
+ChildControl& FormWindow::Control(ControlId control) {
+    return controls.at(ControlPosition(table, control));
 }
 
-const FormWindow::Control* FormWindow::Find(ControlId id) const {
-    return const_cast<FormWindow*>(this)->Find(id);
-}
-
-FormWindow::Control* FormWindow::FindWindow(HWND child) {
-    for (Control& control : controls)
+ChildControl* FormWindow::FindWindow(HWND child) {
+    for (ChildControl& control : controls)
         if (control.window && control.window == child)
             return &control;
     return nullptr;
-}
-
-ControlId FormWindow::IdOf(const Control& control) const {
-    return {control.entry->name, control.entry->index};
 }
 
 HWND FormWindow::FindControlWindow(HWND form, const FormTable& table, ControlId id) {
@@ -310,144 +189,29 @@ HWND FormWindow::FindControlWindow(HWND form, const FormTable& table, ControlId 
                    : nullptr;
 }
 
-HWND FormWindow::ControlWindow(ControlId id) const {
-    const Control* control = Find(id);
-    return control ? control->window : nullptr;
-}
-
-// The topmost picture under the point that reports the pointer, else the background.
-ControlId FormWindow::PointedAt(POINT point) const {
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        if (control->entry->kind == ControlKind::Picture && control->entry->tracksPointer &&
-            ::PtInRect(&control->place, point))
-            return IdOf(*control);
-    return {};
-}
-
-void FormWindow::SetCaption(ControlId id, std::u16string_view caption) {
-    Control* control = Find(id);
-    if (!control || !control->window)
-        return;
-    ::SetWindowTextW(control->window, Wide(caption).c_str());
-    ::InvalidateRect(control->window, nullptr, TRUE);
-}
-
-std::u16string FormWindow::Text(ControlId id) {
-    Control* control = Find(id);
-    if (!control || !control->window)
-        return {};
-    std::wstring text(size_t(::GetWindowTextLengthW(control->window)) + 1, L'\0');
-    text.resize(size_t(::GetWindowTextW(control->window, text.data(), int(text.size()))));
-    return FromWide(text);
-}
-
-bool FormWindow::IsChecked(ControlId id) {
-    Control* control = Find(id);
-    return control && control->window &&
-           ::SendMessageW(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void FormWindow::SetVisible(ControlId id, bool visible) {
-    Control* control = Find(id);
-    if (!control || !control->window)
-        return;
-    if (control->entry->kind == ControlKind::ProgressBar)
-        ::SendMessageW(control->window, PBM_SETMARQUEE, visible, 30);
-    ::ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void FormWindow::SetForeColour(ControlId id, uint32_t colour) {
-    if (Control* control = Find(id); control && control->window) {
-        control->colour = colour;
-        ::InvalidateRect(control->window, nullptr, TRUE);
-    }
-}
-
-void FormWindow::SetUnderline(ControlId id, bool underline) {
-    Control* control = Find(id);
-    if (!control || !control->window)
-        return;
-    control->underline = underline;
-    if (underline && !control->underlinedFont)
-        control->underlinedFont = MakeFont(control->entry->font, dpi, true);
-    ::SendMessageW(control->window, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(underline ? control->underlinedFont : control->font),
+void FormWindow::SetUnderline(ChildControl& control, bool underline) {
+    control.underline = underline;
+    if (underline && !control.underlinedFont)
+        control.underlinedFont = MakeFont(control.entry->font, dpi, true);
+    ::SendMessageW(control.window, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(underline ? control.underlinedFont : control.font),
                    TRUE);
 }
 
-void FormWindow::SetFocus(ControlId id) {
-    if (Control* control = Find(id); control && control->window) {
-        focusBeforeDeactivation = control->window;
-        ::SetFocus(control->window);
-    }
+void FormWindow::Focus(ChildControl& control) {
+    focusBeforeDeactivation = control.window;
+    ::SetFocus(control.window);
 }
 
-void FormWindow::PlaceOnScreen(HWND over) {
-    RECT area{}, frame{};
-    if (over && ::IsWindowVisible(over)) {
-        ::GetWindowRect(over, &area);
-    } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        area = monitor.rcWork;
-    }
-    ::GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    const int left = std::max(0L, area.left + (area.right - area.left - width) / 2);
-    const int top = std::max(0L, area.top + (area.bottom - area.top - height) / 2);
-    ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void FormWindow::Show(FormView* owner) {
-    auto* ownerWindow = static_cast<FormWindow*>(owner);
-    if (ownerWindow && ownerWindow->window) {
-        // Owned: above its owner and minimised with it, no button of its own.
-        ::SetWindowLongPtrW(window, GWLP_HWNDPARENT,
-                            reinterpret_cast<LONG_PTR>(ownerWindow->window));
-        ::SetWindowLongPtrW(window, GWL_STYLE, OwnedStyle);
-        ApplyDpi(WindowDpi(window));
-    }
-    PlaceOnScreen(ownerWindow ? ownerWindow->window : nullptr);
-    ::ShowWindow(window, SW_SHOW);
-    ::SetForegroundWindow(window);
-}
-
-// A nested message loop until the window is closed; the program's other windows do not
-// take input meanwhile.
-void FormWindow::ShowModal() {
-    modal = true;
+void FormWindow::BecomeOwned(HWND owner) {
+    if (owner)
+        ::SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     ::SetWindowLongPtrW(window, GWL_STYLE, OwnedStyle);
     ApplyDpi(WindowDpi(window));
-    std::vector<HWND> disabled;
-    ::EnumThreadWindows(::GetCurrentThreadId(), DisableShownWindow,
-                        reinterpret_cast<LPARAM>(&disabled));
-    PlaceOnScreen(nullptr);
-    ::ShowWindow(window, SW_SHOW);
-    ::SetForegroundWindow(window);
-    MSG message;
-    while (window && ::GetMessageW(&message, nullptr, 0, 0) > 0)
-        DispatchWithNavigation(&message);
-    if (window && message.message == WM_QUIT)
-        ::PostQuitMessage(int(message.wParam));
-    for (HWND other : disabled)
-        ::EnableWindow(other, TRUE);
-    modal = false;
 }
 
-void FormWindow::BringToFront() {
-    if (::IsIconic(window))
-        ::ShowWindow(window, SW_RESTORE);
-    ::SetForegroundWindow(window);
-}
-
-void FormWindow::Close() {
-    closeCommand.reset();
-    if (window)
-        ::DestroyWindow(window);
-    // A modal loop waiting for a posted message wakes up and sees the window gone.
-    if (modal)
-        ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
+void FormWindow::SetModal(bool isModal) {
+    modal = isModal;
 }
 
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -475,18 +239,17 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPAR
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND: {
-        const WORD code = HIWORD(w);
         if (LOWORD(w) == IDCANCEL && (modal || ::GetWindow(window, GW_OWNER)))
             ::PostMessageW(window, WM_CLOSE, 0, 0);
-        else if (Control* control = FindWindow(reinterpret_cast<HWND>(l));
-                 control && code == BN_CLICKED)
-            events.Click(IdOf(*control));
+        else if (ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
+                 control && HIWORD(w) == BN_CLICKED)
+            events.Clicked(control->Id());
         return 0;
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
         auto dc = reinterpret_cast<HDC>(w);
-        Control* control = FindWindow(reinterpret_cast<HWND>(l));
+        ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
         if (!control)
             break;
         ::SetBkMode(dc, TRANSPARENT);
@@ -503,9 +266,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         ::FillRect(reinterpret_cast<HDC>(w), &client, backgroundBrush);
         return 1;
     }
-    case WM_MOUSEMOVE:
-        events.MouseMove(PointedAt({GET_X_LPARAM(l), GET_Y_LPARAM(l)}));
+    case WM_MOUSEMOVE: {
+        const ControlId under = events.PictureAt(GET_X_LPARAM(l), GET_Y_LPARAM(l), dpi);
+        events.PointerMoved(under);
         return 0;
+    }
     case WM_CLOSE:
         events.CloseRequested();
         return 0;
@@ -530,119 +295,29 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     }
     case WM_SYSCOLORCHANGE:
         ApplyDpi(WindowDpi(window));
-        for (const Control& control : controls)
+        for (const ChildControl& control : controls)
             if (control.window)
                 ::SendMessageW(control.window, message, w, l);
         return 0;
-    case CommandArrived: {
-        std::vector<std::u16string> arrived;
-        arrived.swap(commands);
-        for (const std::u16string& command : arrived)
-            events.Execute(command);
+    case CloseCommandDde::Arrived:
+        if (closeCommand)
+            closeCommand->Deliver();
         return 0;
-    }
     }
     return ::DefWindowProcW(window, message, w, l);
 }
 
 LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w, LPARAM l,
-                                              UINT_PTR index, DWORD_PTR self) {
+                                              UINT_PTR position, DWORD_PTR self) {
     auto* form = reinterpret_cast<FormWindow*>(self);
     if (message == WM_NCDESTROY)
-        ::RemoveWindowSubclass(child, ControlProcedure, index);
+        ::RemoveWindowSubclass(child, ControlProcedure, position);
     try {
-        return form->HandleControl(form->controls[index], message, w, l);
+        return ControlMessage(form->controls[position], form->events, message, w, l);
     } catch (...) {
         ReportFailure(child, std::current_exception());
         return 0;
     }
-}
-
-// What the standard controls do not report by themselves: the pointer over a link label,
-// keys in a text box, and the status text on the progress bar.
-LRESULT FormWindow::HandleControl(Control& control, UINT message, WPARAM w, LPARAM l) {
-    const ControlEntry& entry = *control.entry;
-    HWND child = control.window;
-    if (entry.tracksPointer || entry.link) {
-        switch (message) {
-        case WM_MOUSEMOVE:
-            events.MouseMove(IdOf(control));
-            break;
-        case WM_LBUTTONDOWN:
-            if (entry.link)
-                ::SetCapture(child);
-            events.MouseDown(IdOf(control));
-            return 0;
-        case WM_LBUTTONUP: {
-            // A link is clicked when the button comes up over the label it went down on.
-            const bool pressed = ::GetCapture() == child;
-            if (pressed)
-                ::ReleaseCapture();
-            RECT area{};
-            ::GetClientRect(child, &area);
-            const bool over = ::PtInRect(&area, {GET_X_LPARAM(l), GET_Y_LPARAM(l)});
-            events.MouseUp(IdOf(control));
-            if (entry.link && pressed && over)
-                events.Click(IdOf(control));
-            return 0;
-        }
-        case WM_SETCURSOR:
-            if (entry.link) {
-                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            break;
-        }
-    }
-    if (entry.kind == ControlKind::TextBox) {
-        const bool enter = message == WM_KEYDOWN && w == VK_RETURN;
-        if (message == WM_KEYDOWN) {
-            events.KeyDown(IdOf(control), int32_t(w));
-            if (enter && IsSingleLineEdit(entry))
-                return 0;
-        }
-        // Enter belongs to a one-line box (no beep, no default button): the lookup.
-        if (IsSingleLineEdit(entry) && message == WM_CHAR && w == L'\r')
-            return 0;
-        if (IsSingleLineEdit(entry) && message == WM_GETDLGCODE && l &&
-            reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&
-            reinterpret_cast<const MSG*>(l)->wParam == VK_RETURN)
-            return ::DefSubclassProc(child, message, w, l) | DLGC_WANTMESSAGE;
-    }
-    if (entry.kind == ControlKind::ProgressBar && message == WM_PAINT) {
-        PaintProgressText(control);
-        return 0;
-    }
-    if (entry.kind == ControlKind::ProgressBar && message == WM_GETFONT)
-        return reinterpret_cast<LRESULT>(control.font);
-    return ::DefSubclassProc(child, message, w, l);
-}
-
-// The bar as the system draws it, with the status text centred on it.
-void FormWindow::PaintProgressText(Control& control) {
-    PAINTSTRUCT paint;
-    HDC target = ::BeginPaint(control.window, &paint);
-    RECT client{};
-    ::GetClientRect(control.window, &client);
-    HDC dc = ::CreateCompatibleDC(target);
-    HBITMAP bitmap =
-        ::CreateCompatibleBitmap(target, std::max(1L, client.right), std::max(1L, client.bottom));
-    HGDIOBJ previous = ::SelectObject(dc, bitmap);
-    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::DefSubclassProc(control.window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                      PRF_CLIENT | PRF_ERASEBKGND);
-    std::wstring text(size_t(::GetWindowTextLengthW(control.window)) + 1, L'\0');
-    text.resize(size_t(::GetWindowTextW(control.window, text.data(), int(text.size()))));
-    ::SelectObject(dc, control.font);
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    ::DrawTextW(dc, text.c_str(), int(text.size()), &client,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    ::BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ::SelectObject(dc, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    ::EndPaint(control.window, &paint);
 }
 
 } // namespace ui::win32

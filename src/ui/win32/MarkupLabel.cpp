@@ -43,8 +43,8 @@ int MarkupLabel::VisibleHeight() const {
     return client.bottom;
 }
 
-// The layout's width leaves out the scroll bar when the content needs one. Showing or
-// hiding the bar resizes the label, which lays it out again: the guard ends that.
+// Showing or hiding the scroll bar resizes the label, which lays it out again: the guard
+// ends that.
 void MarkupLabel::Relayout() {
     if (layingOut)
         return;
@@ -54,18 +54,15 @@ void MarkupLabel::Relayout() {
     ::GetClientRect(window, &client);
     const bool hasBar = ::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL;
     const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
-    const int fullWidth = client.right + (hasBar ? barWidth : 0);
-    content = markup::Layout(document, fullWidth, client.bottom, fonts, theme);
-    const bool needsBar = content.contentHeight > client.bottom + 0.5;
-    if (needsBar)
-        content = markup::Layout(document, fullWidth - barWidth, client.bottom, fonts, theme);
-    if (needsBar != hasBar)
-        ::ShowScrollBar(window, SB_VERT, needsBar);
-    if (needsBar) {
+    content = markup::LayoutScrolling(document, client.right + (hasBar ? barWidth : 0),
+                                      client.bottom, barWidth, fonts, theme);
+    if (content.scrolls != hasBar)
+        ::ShowScrollBar(window, SB_VERT, content.scrolls);
+    if (content.scrolls) {
         SCROLLINFO info{};
         info.cbSize = sizeof info;
         info.fMask = SIF_RANGE | SIF_PAGE;
-        info.nMax = static_cast<int>(std::ceil(content.contentHeight)) - 1;
+        info.nMax = static_cast<int>(std::ceil(content.display.contentHeight)) - 1;
         info.nPage = static_cast<UINT>(client.bottom);
         ::SetScrollInfo(window, SB_VERT, &info, TRUE);
     }
@@ -76,8 +73,7 @@ void MarkupLabel::Relayout() {
 }
 
 void MarkupLabel::ScrollTo(double offset) {
-    const double limit = std::max(0.0, content.contentHeight - VisibleHeight());
-    const double next = std::clamp(std::round(offset), 0.0, limit);
+    const double next = markup::ClampScroll(offset, content);
     if (next == scroll)
         return;
     scroll = next;
@@ -97,7 +93,7 @@ void MarkupLabel::Paint(HDC target) {
         ::SendMessageW(::GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                        reinterpret_cast<LPARAM>(window)));
     ::FillRect(dc, &client, background ? background : ::GetSysColorBrush(COLOR_BTNFACE));
-    PaintDisplayList(dc, content, scroll, fonts);
+    PaintDisplayList(dc, content.display, scroll, fonts);
     if (::GetFocus() == window)
         ::DrawFocusRect(dc, &client);
     ::BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
@@ -170,7 +166,7 @@ LRESULT MarkupLabel::Handle(UINT message, WPARAM w, LPARAM l) {
             ScrollTo(0);
             break;
         case SB_BOTTOM:
-            ScrollTo(content.contentHeight);
+            ScrollTo(content.display.contentHeight);
             break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION:
@@ -204,7 +200,7 @@ LRESULT MarkupLabel::Handle(UINT message, WPARAM w, LPARAM l) {
             ScrollTo(0);
             return 0;
         case VK_END:
-            ScrollTo(content.contentHeight);
+            ScrollTo(content.display.contentHeight);
             return 0;
         }
         break;

@@ -26,7 +26,7 @@ public:
     const std::u16string& Caption() const { return caption; }
     // The default font (family, size in points) and the scale of the layout.
     void SetStyle(std::u16string family, double points, double dpi);
-    const markup::DisplayList& Content() const { return content; }
+    const markup::DisplayList& Content() const { return content.display; }
     double ScrollOffset() const { return scroll; }
 
 private:
@@ -41,7 +41,7 @@ private:
     HWND window;
     std::u16string caption;
     markup::Document document;
-    markup::DisplayList content;
+    markup::ScrollingLayout content;
     markup::Theme theme;
     GdiFonts fonts;
     double scroll = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/Encoding.h"
+#include "ui/win32/Win32Api.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,13 @@ inline std::wstring WideFromUtf8(std::string_view bytes) {
 
 inline std::u16string FromWide(std::wstring_view text) {
     return {text.begin(), text.end()};
+}
+
+// A window's text, whole.
+inline std::wstring WindowText(HWND window) {
+    std::wstring text(size_t(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(size_t(::GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
 }
 
 } // namespace ui::win32

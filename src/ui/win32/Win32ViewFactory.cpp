@@ -1,6 +1,6 @@
 #include "ui/win32/Win32ViewFactory.h"
 
-#include "ui/win32/FormWindow.h"
+#include "ui/win32/Win32FormView.h"
 #include "ui/win32/MarkupLabel.h"
 
 namespace ui::win32 {
@@ -14,9 +14,9 @@ Win32ViewFactory::Win32ViewFactory() {
     MarkupLabel::RegisterClass(::GetModuleHandleW(nullptr));
 }
 
-std::unique_ptr<FormView> Win32ViewFactory::CreateView(const FormTable& form, FormEvents& events) {
-    auto view = std::make_unique<FormWindow>(form, events, pictures);
-    if (!view->Handle())
+std::unique_ptr<FormView> Win32ViewFactory::CreateView(ViewEvents& events) {
+    auto view = std::make_unique<Win32FormView>(events, pictures);
+    if (!view->Window().Handle())
         return nullptr;
     return view;
 }

@@ -11,7 +11,7 @@ namespace ui::win32 {
 class Win32ViewFactory : public ViewFactory {
 public:
     Win32ViewFactory();
-    std::unique_ptr<FormView> CreateView(const FormTable& form, FormEvents& events) override;
+    std::unique_ptr<FormView> CreateView(ViewEvents& events) override;
     void NoWindowLeft() override;
 
 private:

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/FormTable.h"
+
+namespace ui {
+
+// Twips to device pixels at a resolution: 1440 twips are one inch, so 15 twips are one
+// pixel at 96 dots per inch.
+int Pixels(Twips twips, double dotsPerInch);
+
+struct PixelRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Rounded edge by edge, so controls that meet in twips still meet in pixels.
+PixelRect Pixels(const TwipsRect& place, double dotsPerInch);
+
+} // namespace ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "FakeOs.h"
+#include "FakeWindows.h"
+#include "ui/Scale.h"
+#include "ui/markup/DisplayList.h"
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace ui::test_support {
+
+// A front end driven as a user drives it, through its real windows. The window cases run
+// over every front end from one table; each front end's test program defines MakeFrontEnd.
+// Windows are named by their tables, controls by their names.
+class FrontEnd {
+public:
+    virtual ~FrontEnd() = default;
+    virtual ViewFactory& Views() = 0;
+    // The resolution the windows are laid out for.
+    virtual double DotsPerInch() = 0;
+
+    virtual bool IsShown(const FormTable& form) = 0;
+    virtual std::u16string Title(const FormTable& form) = 0;
+    virtual PixelRect ClientArea(const FormTable& form) = 0;
+    virtual PixelRect Place(const FormTable& form, ControlId control) = 0;
+    // What a label, button or tick box says; the markup of a markup label.
+    virtual std::u16string Caption(const FormTable& form, ControlId control) = 0;
+    virtual bool IsVisible(const FormTable& form, ControlId control) = 0;
+    virtual uint32_t TextColour(const FormTable& form, ControlId control) = 0; // 0x00BBGGRR
+    virtual bool IsUnderlined(const FormTable& form, ControlId control) = 0;
+    virtual bool Scrolls(const FormTable& form, ControlId control) = 0;
+    // The colours a markup label's layout uses, and those its painting shows.
+    virtual std::set<uint32_t> LaidOutColours(const FormTable& form, ControlId control) = 0;
+    virtual std::set<uint32_t> PaintedColours(const FormTable& form, ControlId control) = 0;
+    // The colour the markup takes for GradientActiveCaption on this system.
+    virtual uint32_t GradientActiveCaption() = 0;
+
+    // The mouse over a control, or over the window's own margin (ControlId{}).
+    virtual void MovePointer(const FormTable& form, ControlId control) = 0;
+    virtual void PressPointer(const FormTable& form, ControlId control) = 0;
+    virtual void ReleasePointer(const FormTable& form, ControlId control) = 0;
+    // A click with the mouse: pressed and released over the control.
+    virtual void Click(const FormTable& form, ControlId control) = 0;
+    virtual void Type(const FormTable& form, ControlId control, std::u16string_view text) = 0;
+    virtual void PressEnter(const FormTable& form, ControlId control) = 0;
+    virtual void CloseBox(const FormTable& form) = 0;
+    // Runs the action from the event loop once the window shows (inside a modal loop too).
+    virtual void WhenShown(const FormTable& form, std::function<void()> action) = 0;
+    virtual void ProcessEvents() = 0;
+    // The close command from another program; nullopt where this system cannot send it.
+    virtual std::optional<bool> SendCloseCommand(std::u16string_view command) = 0;
+};
+
+// The colours of a layout's text, fills and borders.
+inline std::set<uint32_t> ColoursOf(const markup::DisplayList& display) {
+    std::set<uint32_t> colours;
+    for (const markup::DisplayItem& item : display.items) {
+        if (auto* run = std::get_if<markup::TextRun>(&item))
+            colours.insert(run->colour);
+        else if (auto* box = std::get_if<markup::FilledRect>(&item))
+            colours.insert(box->colour);
+        else if (auto* border = std::get_if<markup::BorderRect>(&item))
+            colours.insert(border->colour);
+        else if (auto* gradient = std::get_if<markup::GradientRect>(&item);
+                 gradient && !gradient->stops.empty() &&
+                 std::all_of(gradient->stops.begin(), gradient->stops.end(),
+                             [&](auto& stop) { return stop.colour == gradient->stops[0].colour; }))
+            colours.insert(gradient->stops[0].colour); // a gradient of one colour fills
+    }
+    return colours;
+}
+
+std::unique_ptr<FrontEnd> MakeFrontEnd(fixtures::FakeOs& os, std::function<void()> noWindowLeft);
+
+} // namespace ui::test_support
