@@ -38,7 +38,8 @@ TwipsRect PlaceInWindow(const FormTable& form, const ControlEntry& control) {
     TwipsRect place = control.place;
     if (control.container.empty())
         return place;
-    const TwipsRect box = PlaceInWindow(form, form.controls[ControlPosition(form, {control.container})]);
+    const TwipsRect box =
+        PlaceInWindow(form, form.controls[ControlPosition(form, {control.container})]);
     place.left += box.left;
     place.top += box.top;
     return place;

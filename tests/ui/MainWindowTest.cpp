@@ -1,6 +1,5 @@
 #include "FakeWindows.h"
 #include "ui/FormTables.h"
-#include "ui/ViewEvents.h"
 #include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -80,22 +79,6 @@ TEST(MainWindowTest, ClicksAndTheExactCloseCommand) {
     EXPECT_EQ(run.views.log,
               (Log{u"show frmMain", u"show frmDialog", u"show FrmExplica", u"front FrmExplica",
                    u"close FrmExplica", u"close frmDialog", u"close frmMain", u"no window left"}));
-}
-
-TEST(MainWindowTest, AFailingHandlerIsToldInSpanishAndTheWindowGoesOn) {
-    UiRun run;
-    run.windows.MainWindow().Show();
-    FakeView& main = run.views[u"frmMain"];
-    run.os.shellFails = true;
-    main.ClickLabel(Link(0));
-    ASSERT_EQ(run.dialogs.messages.size(), 1u);
-    EXPECT_EQ(run.dialogs.messages[0].title, FrmMainTable(Installation).caption);
-    EXPECT_EQ(run.dialogs.messages[0].text,
-              HandlerFailureText(u"ShellExecute failed")); // Spanish first, the detail after
-    EXPECT_TRUE(run.dialogs.messages[0].text.starts_with(u"No se ha podido completar"));
-    run.os.shellFails = false;
-    main.ClickLabel(Link(1));
-    EXPECT_EQ(run.os.shellCalls.size(), 1u);
 }
 
 } // namespace

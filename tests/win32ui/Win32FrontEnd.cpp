@@ -98,8 +98,8 @@ public:
         RECT client{};
         GetClientRect(label, &client);
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0,
-                          0, 0, 0};
+        info.bmiHeader = {
+            sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         HDC dc = CreateCompatibleDC(nullptr);

@@ -73,7 +73,8 @@ ScrollingLayout LayoutScrolling(const Document& document, double width, double v
     if (!layout.scrolls)
         return layout;
     layout.display = Layout(document, width - scrollBarWidth, visibleHeight, measurer, theme);
-    layout.scrollRange = int(std::ceil(std::max(0.0, layout.display.contentHeight - visibleHeight)));
+    layout.scrollRange =
+        int(std::ceil(std::max(0.0, layout.display.contentHeight - visibleHeight)));
     return layout;
 }
 

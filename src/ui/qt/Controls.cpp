@@ -102,8 +102,7 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(ToQString(entry.caption), parent);
-        QObject::connect(box, &QCheckBox::clicked, box,
-                         [&events, id] { events.Clicked(id); });
+        QObject::connect(box, &QCheckBox::clicked, box, [&events, id] { events.Clicked(id); });
         return box;
     }
     case ControlKind::TextBox: {

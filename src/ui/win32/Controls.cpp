@@ -96,8 +96,9 @@ LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, LP
         return 0;
     }
     case WM_SETCURSOR:
-        ::SetCursor(::LoadCursorW(
-            nullptr, ViewEvents::PointerOver(*control.entry) == Pointer::Hand ? IDC_HAND : IDC_ARROW));
+        ::SetCursor(::LoadCursorW(nullptr, ViewEvents::PointerOver(*control.entry) == Pointer::Hand
+                                               ? IDC_HAND
+                                               : IDC_ARROW));
         return TRUE;
     }
     return -1;
@@ -121,8 +122,8 @@ HWND CreateChildWindow(const ControlEntry& control, HWND form, int id) {
         return nullptr;
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0) |
                         (control.tabIndex >= 0 ? WS_TABSTOP : 0);
-    return ::CreateWindowExW(type.exStyle, type.name, Wide(control.caption).c_str(), style, 0, 0,
-                             0, 0, form, reinterpret_cast<HMENU>(intptr_t(id)),
+    return ::CreateWindowExW(type.exStyle, type.name, Wide(control.caption).c_str(), style, 0, 0, 0,
+                             0, form, reinterpret_cast<HMENU>(intptr_t(id)),
                              ::GetModuleHandleW(nullptr), nullptr);
 }
 

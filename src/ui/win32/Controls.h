@@ -34,7 +34,6 @@ int LineHeight(HFONT font);
 // What the standard controls do not report by themselves: the pointer and presses over a
 // label, keys in a text box, and the status text on the progress bar. Returns the
 // message's result.
-LRESULT ControlMessage(ChildControl& control, ViewEvents& events, UINT message, WPARAM w,
-                       LPARAM l);
+LRESULT ControlMessage(ChildControl& control, ViewEvents& events, UINT message, WPARAM w, LPARAM l);
 
 } // namespace ui::win32

@@ -1,7 +1,7 @@
 #include "ui/win32/Win32ViewFactory.h"
 
-#include "ui/win32/Win32FormView.h"
 #include "ui/win32/MarkupLabel.h"
+#include "ui/win32/Win32FormView.h"
 
 namespace ui::win32 {
 

@@ -120,9 +120,9 @@ public:
         if (!QDBusConnection::sessionBus().isConnected())
             return std::nullopt;
         QProcess call;
-        call.start("dbus-send", {"--session", "--print-reply",
-                                 "--dest=" + qt::CloseCommandBus::ServiceName(), "/FrmMain",
-                                 "es.lunadoro.FrmMain.Execute", "string:" + ToQString(command)});
+        call.start("dbus-send",
+                   {"--session", "--print-reply", "--dest=" + qt::CloseCommandBus::ServiceName(),
+                    "/FrmMain", "es.lunadoro.FrmMain.Execute", "string:" + ToQString(command)});
         for (int wait = 0; wait < 500 && call.state() != QProcess::NotRunning; ++wait)
             QTest::qWait(20);
         return !call.readAllStandardOutput().contains("boolean false");
