@@ -17,7 +17,7 @@ const std::u16string Version5File =
     u"Windows Registry Editor Version 5.00\r\n\r\n"
     u"[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
     u"[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
-    u"\"Text\"=\"Año\"\r\n\"Number\"=dword:075bcd15\r\n\r\n"
+    u"@=\"default\"\r\n\"Text\"=\"Año\"\r\n\"Number\"=dword:075bcd15\r\n\r\n"
     u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\TeamViewer]\r\n"
     u"\"ClientID\"=dword:3ade68b1\r\n"
     u"\"Version\"=\"9.0.1\"\r\n"
@@ -111,6 +111,7 @@ TEST_F(Registry, EveryValueTypeReadsAsTextFromAVersion5Export) {
         << "no registry yet";
     system.ImportRegistry(fixtures::Utf16LeWithMark(Version5File));
     EXPECT_EQ(Read(u"text"), u"Año");
+    EXPECT_EQ(Read(u""), u"default");
     EXPECT_EQ(Read(u"Missing"), u"");
     EXPECT_EQ(Read(u"Number", u"HKCU\\Software\\AsistenciaRemota\\Pruebas"), u"123456789");
     EXPECT_EQ(Read(u"Text", u"HKCU\\Software\\AsistenciaRemota\\Nowhere"), u"");
