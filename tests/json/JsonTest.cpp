@@ -24,16 +24,16 @@ std::u16string Dump(const JsonValue& v) {
     if (auto d = v.AsDictionary()) {
         for (const auto& [key, item] : *d)
             out.append(out.empty() ? u"" : u",").append(key).append(u":").append(Dump(item));
-        return u"{" + out + u"}";
+        return std::u16string(u"{").append(out).append(u"}");
     }
     if (auto c = v.AsCollection()) {
         for (const JsonValue& item : *c)
             out.append(out.empty() ? u"" : u",").append(Dump(item));
-        return u"[" + out + u"]";
+        return std::u16string(u"[").append(out).append(u"]");
     }
     if (v.IsEmpty() || v.IsNull() || v.IsBoolean())
         return v.IsEmpty() ? u"~" : v.IsNull() ? u"null" : v.AsBoolean() ? u"true" : u"false";
-    return v.IsText() ? u"\"" + v.AsText() + u"\"" : v.AsText();
+    return v.IsText() ? std::u16string(u"\"").append(v.AsText()).append(u"\"") : v.AsText();
 }
 
 std::u16string Repeat(std::u16string_view piece, int count) {
@@ -234,7 +234,7 @@ TEST(Decimal, ReadsNumbersExactlyWritesThemWithoutTrailingZerosAndRoundsHalvesTo
 }
 
 std::u16string Key(int i) {
-    return u"k" + text::FromInt(i);
+    return std::u16string(u"k").append(text::FromInt(i));
 }
 
 TEST(Dictionary, KeepsReadingOrderComparesKeysExactlyAndRefusesARepeatedKey) {
@@ -263,7 +263,7 @@ TEST(Dictionary, EverySizeFindsEveryKeyAndAnswersMissingOnes) {
         for (int i = 0; i < size; ++i)
             d.Add(Key(i * 7919), JsonValue(Decimal(i)));
         for (int i = 0; i < 50; ++i)
-            ASSERT_FALSE(d.Exists(u"missing" + text::FromInt(i))) << size;
+            ASSERT_FALSE(d.Exists(std::u16string(u"missing").append(text::FromInt(i)))) << size;
         for (int i = 0; i < size; i += 13)
             ASSERT_EQ(d.Item(Key(i * 7919)).AsInt32(), i) << size;
         ASSERT_EQ(d.Item(Key((size - 1) * 7919)).AsInt32(), size - 1);
