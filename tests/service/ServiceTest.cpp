@@ -242,11 +242,13 @@ TEST_F(ServiceTest, NewIncidentText) {
 
     session.UsesTouchScreen = -1;
     session.ContactName = u"A\r\nn\na"; // pasted into a one-line box
+    session.ContactPhone = u"600\n1";
     session.ProblemText = u"No imprime\r\nla caja\\2";
     File(-1, u"");
-    EXPECT_EQ(session.IncidentText, u"Cliente:43 Luna\nTerminal: 1 Caja (pantalla táctil) Almacén: "
-                                    u"Central\nContacto: Ana \n\nTeamViewer ID = 123456789\n"
-                                    u"Incidencia: No imprime\nla caja\\2");
+    EXPECT_EQ(session.IncidentText,
+              u"Cliente:43 Luna\nTerminal: 1 Caja (pantalla táctil) Almacén: "
+              u"Central\nContacto: Ana Teléfono: 6001\n\nTeamViewer ID = 123456789\n"
+              u"Incidencia: No imprime\nla caja\\2");
 }
 
 TEST_F(ServiceTest, ReconnectionAppendsANoteAndKeepsTheIncident) {
