@@ -151,8 +151,8 @@ int main() {
     os.realLibraries = true;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {folder.u16string(), u'/', {}, {}}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {folder.u16string(), u'/', {}, {}}};
     std::string database = text::Utf16ToUtf8(DatabaseFilePath(context));
     std::string command = std::string(ASR_FIREBIRD_TOOLS "/make-db.sh '") + database +
                           "' '" ASR_FIREBIRD_TOOLS "/sql/demo.sql'";

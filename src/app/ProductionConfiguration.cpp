@@ -6,7 +6,7 @@
 
 namespace app {
 
-Configuration ProductionConfiguration() {
+session::Configuration ProductionConfiguration() {
     return {.installDir = identity::ProductionInstallDir(),
             .pathSeparator = identity::ProductionPathSeparator(),
             .serviceHost = service::ProductionServiceHost(),

@@ -8,12 +8,12 @@ namespace identity {
 
 namespace {
 
-std::u16string DatabaseServer(app::Context& context) {
+std::u16string DatabaseServer(session::Context& context) {
     std::u16string server = ReadIniValue(context.os, IniFilePath(context), u"INICIO", u"SERVIDOR");
     return server.empty() ? u"LOCALHOST" : server;
 }
 
-void Connect(app::Context& context) {
+void Connect(session::Context& context) {
     std::u16string server = DatabaseServer(context);
     context.session.DbConnection = std::make_shared<Connection>(context.os);
     context.session.DbConnection->Open(BuildConnectionString(context, server), u"", u"",
@@ -22,7 +22,7 @@ void Connect(app::Context& context) {
 
 } // namespace
 
-std::shared_ptr<Recordset> OpenRecordset(app::Context& context, std::u16string_view sql) {
+std::shared_ptr<Recordset> OpenRecordset(session::Context& context, std::u16string_view sql) {
     if (!context.session.DbConnection)
         Connect(context);
     auto recordset = std::make_shared<Recordset>();

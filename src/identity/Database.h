@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Context.h"
 #include "identity/Connection.h"
 #include "identity/Recordset.h"
+#include "session/Context.h"
 
 #include <exception>
 #include <memory>
@@ -13,7 +13,7 @@ namespace identity {
 // Runs a query on the workstation database and returns its recordset. The first call
 // makes the connection, keeps it in the session's DbConnection before opening it, and
 // later calls reuse it untested. Every failure reaches the caller.
-std::shared_ptr<Recordset> OpenRecordset(app::Context& context, std::u16string_view sql);
+std::shared_ptr<Recordset> OpenRecordset(session::Context& context, std::u16string_view sql);
 
 // Closes a connection or a recordset when it is not closed already, then lets go of it.
 // A failure on the way is ignored: the reference is cleared whatever happens.

@@ -60,7 +60,7 @@ void AppendWhenLongerThanOne(std::u16string& warehouse, std::u16string_view sepa
     }
 }
 
-void ReadProfileRow(app::SessionState& session, const Recordset& profile) {
+void ReadProfileRow(session::SessionState& session, const Recordset& profile) {
     session.CustomerName = profile.Field(u"NOMBRE").Value();
     session.CustomerCode = CustomerCodeFrom(profile.Field(u"CODIGO"));
     session.TerminalText = TerminalTextFrom(profile);
@@ -70,8 +70,8 @@ void ReadProfileRow(app::SessionState& session, const Recordset& profile) {
     AppendWhenLongerThanOne(session.WarehouseText, u" - Provincia: ", profile.Field(u"PROVINCIA"));
 }
 
-void ReadProfile(app::Context& context, std::shared_ptr<Recordset>& recordset) {
-    app::SessionState& session = context.session;
+void ReadProfile(session::Context& context, std::shared_ptr<Recordset>& recordset) {
+    session::SessionState& session = context.session;
     recordset = OpenRecordset(context, ProfileQuery);
     if (!recordset->EndOfFile())
         ReadProfileRow(session, *recordset);
@@ -81,8 +81,8 @@ void ReadProfile(app::Context& context, std::shared_ptr<Recordset>& recordset) {
         session.UsesTouchScreen = recordset->Field(0).Value() != u"NO" ? -1 : 0;
 }
 
-void UseDemonstrationCompany(app::Context& context) {
-    app::SessionState& session = context.session;
+void UseDemonstrationCompany(session::Context& context) {
+    session::SessionState& session = context.session;
     session.CustomerName = context.dialogs
                                .InputBox(u"Introduzca el nombre de su empresa.",
                                          u"Nombre de Empresa", u"Empresa de demostración")
@@ -93,7 +93,7 @@ void UseDemonstrationCompany(app::Context& context) {
 
 } // namespace
 
-void LoadWorkstationProfile(app::Context& context) {
+void LoadWorkstationProfile(session::Context& context) {
     std::shared_ptr<Recordset> recordset;
     try {
         ReadProfile(context, recordset);

@@ -10,7 +10,7 @@ namespace service {
 
 namespace {
 
-std::u16string UnderWgetFolder(const app::Context& context, std::u16string_view name) {
+std::u16string UnderWgetFolder(const session::Context& context, std::u16string_view name) {
     const char16_t separator = context.config.pathSeparator;
     return identity::InstallDir(context) + separator + u"Wget" + separator + std::u16string(name);
 }
@@ -21,7 +21,7 @@ bool StaysOneArgument(std::u16string_view url) {
     return url.find(u'"') == std::u16string_view::npos && !url.ends_with(u'\\');
 }
 
-std::u16string FetchCommandLine(const app::Context& context, std::u16string_view url) {
+std::u16string FetchCommandLine(const session::Context& context, std::u16string_view url) {
     return FetchToolPath(context) + u" " + std::u16string(FetchOptions) + u" -O " +
            ResponseFilePath(context) + u" \"" + std::u16string(url) + u"\"";
 }
@@ -57,7 +57,7 @@ bool EndsBeforeItsValueCloses(std::u16string_view text) {
 // Marks the one request of the program as running for as long as it lives.
 class RunningRequest {
 public:
-    explicit RunningRequest(app::Context& context) : context(context) {
+    explicit RunningRequest(session::Context& context) : context(context) {
         context.serviceRequestRunning = true;
     }
     RunningRequest(const RunningRequest&) = delete;
@@ -65,20 +65,21 @@ public:
     ~RunningRequest() { context.serviceRequestRunning = false; }
 
 private:
-    app::Context& context;
+    session::Context& context;
 };
 
 } // namespace
 
-std::u16string FetchToolPath(const app::Context& context) {
+std::u16string FetchToolPath(const session::Context& context) {
     return UnderWgetFolder(context, u"Wget.exe");
 }
 
-std::u16string ResponseFilePath(const app::Context& context) {
+std::u16string ResponseFilePath(const session::Context& context) {
     return UnderWgetFolder(context, u"respuesta.json");
 }
 
-std::u16string FetchServiceReply(app::Context& context, std::u16string_view url, bool utf8Step) {
+std::u16string FetchServiceReply(session::Context& context, std::u16string_view url,
+                                 bool utf8Step) {
     if (context.serviceRequestRunning || !StaysOneArgument(url))
         return {};
     const std::u16string commandLine =
@@ -101,7 +102,7 @@ std::u16string FetchServiceReply(app::Context& context, std::u16string_view url,
     return reply;
 }
 
-bool ServiceRequestRunning(const app::Context& context) {
+bool ServiceRequestRunning(const session::Context& context) {
     return context.serviceRequestRunning;
 }
 

@@ -73,7 +73,7 @@ FormView& Form::View() {
     return *view;
 }
 
-app::Context& Form::Context() {
+session::Context& Form::Context() {
     return windows.Context();
 }
 

@@ -102,7 +102,7 @@ void frmMain::ShowSupportForm() {
 }
 
 void frmMain::OpenHelpPage(std::u16string_view path) {
-    const app::Context& context = Context();
+    const session::Context& context = Context();
     platform::ShellOpen(context.os, u"https://" + context.config.webHost + std::u16string(path),
                         identity::InstallDir(context), context.config.pathSeparator);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeOs.h"
-#include "app/Context.h"
+#include "session/Context.h"
 #include "text/RuntimeError.h"
 #include "text/Text.h"
 
@@ -38,8 +38,8 @@ struct AgentTestContext {
     WatchedOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
 
     // Command lines of every program started, in order.
     std::vector<std::u16string> StartedCommands() const {

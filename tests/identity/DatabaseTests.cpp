@@ -16,7 +16,7 @@ using testing::TestInstallation;
 constexpr char16_t AttachmentCount[] =
     u"SELECT COUNT(*) AS ATTACHMENTS FROM MON$ATTACHMENTS WHERE MON$SYSTEM_FLAG = 0";
 
-std::u16string FirstValue(app::Context& context, std::u16string_view sql) {
+std::u16string FirstValue(session::Context& context, std::u16string_view sql) {
     auto recordset = OpenRecordset(context, sql);
     std::u16string value = recordset->Field(0).Value();
     CloseAdoObject(recordset);
@@ -26,7 +26,7 @@ std::u16string FirstValue(app::Context& context, std::u16string_view sql) {
 TEST(Database, OpensTheServerOfTheIniFileOnceAndClosesWithTheConnection) {
     TestInstallation installation;
     ASSERT_TRUE(installation.MakeShopDatabase()) << "is the Firebird server running?";
-    app::Context& context = installation.context;
+    session::Context& context = installation.context;
     for (const std::string server : {"", "127.0.0.1"}) {
         installation.SetServer(server);
         const std::u16string attachments = FirstValue(context, AttachmentCount);

@@ -18,8 +18,8 @@ struct WindowsInstallation {
     fixtures::FakeOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', {}, {}}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', {}, {}}};
 };
 
 TEST(InstallationPaths, AreTheFixedWindowsPlaces) {

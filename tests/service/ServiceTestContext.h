@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeOs.h"
-#include "app/Context.h"
+#include "session/Context.h"
 #include "text/Encoding.h"
 
 #include <string>
@@ -36,8 +36,8 @@ struct ServiceTestContext {
     fixtures::FakeOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{
+    session::SessionState session;
+    session::Context context{
         os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"soporte.test", u""}};
     std::vector<std::string> replies;
     size_t served = 0;

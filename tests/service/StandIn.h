@@ -3,8 +3,8 @@
 #include "FakeOs.h"
 #include "IncidentStore.h"
 #include "TempFolder.h"
-#include "app/Context.h"
 #include "platform/posix/PosixOs.h"
+#include "session/Context.h"
 #include "text/Encoding.h"
 
 #include <csignal>
@@ -90,8 +90,8 @@ struct StandIn {
     FixedClockOs os{folder / "registry.reg", false};
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{
+    session::SessionState session;
+    session::Context context{
         os, dialogs, events, session, {text::Utf8ToUtf16(folder / "Velmorn3"), u'/', u"", u""}};
 };
 

@@ -213,7 +213,7 @@ TEST_F(SupportRoadTest, OnlyTheProgramsOwnAgentLineSaysWhoseIncidentItIs) {
     folder.Write("other.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TeamViewer]\r\n"
                               "\"ClientID\"=dword:3b9ac9ff\r\n");
     FixedClockOs otherOs{folder / "other.reg", false};
-    app::Context other{otherOs, dialogs, events, session, context.config};
+    session::Context other{otherOs, dialogs, events, session, context.config};
     CheckOpenIncident(other);
     EXPECT_EQ(session.OpenIncidentId, -1) << "never another workstation's incident";
 }

@@ -34,8 +34,8 @@ struct Program {
     fixtures::FakeOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, Installation};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, Installation};
     win32::Win32ViewFactory views;
     Windows windows{context, views};
 };

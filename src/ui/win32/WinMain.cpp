@@ -14,8 +14,8 @@
 
 namespace {
 
-app::Configuration Configuration() {
-    app::Configuration config = app::ProductionConfiguration();
+session::Configuration Configuration() {
+    session::Configuration config = app::ProductionConfiguration();
 #ifdef ASR_TEST_SERVICE_HOST
     // The end-to-end test's build talks to the stand-in service on this machine.
     config.serviceHost = u"" ASR_TEST_SERVICE_HOST;
@@ -24,12 +24,12 @@ app::Configuration Configuration() {
 }
 
 int Run() {
-    const app::Configuration config = Configuration();
+    const session::Configuration config = Configuration();
     auto os = platform::CreateSystemOs(config.installDir);
     ui::win32::Win32Dialogs dialogs;
     ui::win32::Win32EventPump events;
-    app::SessionState session;
-    app::Context context{*os, dialogs, events, session, config};
+    session::SessionState session;
+    session::Context context{*os, dialogs, events, session, config};
     ui::win32::Win32ViewFactory views;
     ui::Windows windows(context, views);
 

@@ -47,8 +47,8 @@ struct QtRun {
     fixtures::FakeOs os;
     ui::qt::QtDialogs dialogs;
     ui::qt::QtEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, ui::test_support::Installation};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, ui::test_support::Installation};
     bool over = false;
     ui::qt::QtViewFactory views{os, [this] { over = true; }};
     ui::Windows windows{context, views};

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/SessionState.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Os.h"
+#include "session/SessionState.h"
 
 #include <string>
 
-namespace app {
+namespace session {
 
 // Fixed configuration: production values come from the build, tests use their own.
 struct Configuration {
@@ -30,4 +30,4 @@ struct Context {
     bool serviceRequestRunning = false;
 };
 
-} // namespace app
+} // namespace session

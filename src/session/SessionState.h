@@ -8,7 +8,7 @@ namespace identity {
 class Connection;
 }
 
-namespace app {
+namespace session {
 
 // The one record of the run that every part of the program shares. Fields are in
 // their declared order and all start zeroed.
@@ -38,4 +38,4 @@ struct SessionState {
     std::shared_ptr<identity::Connection> DbConnection;
 };
 
-} // namespace app
+} // namespace session
