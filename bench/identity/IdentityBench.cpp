@@ -2,8 +2,8 @@
 // the same work done on the bare Firebird client API, in one run against the local
 // server. Prints both mean times and their ratio.
 #include "FakeOs.h"
-#include "identity/ClientLibrary.h"
-#include "identity/FirebirdApi.h"
+#include "database/ClientLibrary.h"
+#include "database/FirebirdApi.h"
 #include "identity/InstallationPaths.h"
 #include "identity/WorkstationProfile.h"
 #include "text/Encoding.h"
@@ -18,6 +18,7 @@
 
 namespace {
 
+using namespace database;
 using namespace identity;
 using Clock = std::chrono::steady_clock;
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-namespace identity {
+namespace database {
 class Connection;
 }
 
@@ -35,7 +35,7 @@ struct SessionState {
     double OpenIncidentDate = 0; // OLE Automation date
 
     // Held only while the workstation profile is read.
-    std::shared_ptr<identity::Connection> DbConnection;
+    std::shared_ptr<database::Connection> DbConnection;
 };
 
 } // namespace session

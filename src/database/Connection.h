@@ -1,8 +1,8 @@
 #pragma once
 
-#include "identity/CharacterSet.h"
-#include "identity/ClientLibrary.h"
-#include "identity/Cursor.h"
+#include "database/CharacterSet.h"
+#include "database/ClientLibrary.h"
+#include "database/Cursor.h"
 #include "platform/Os.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace identity {
+namespace database {
 
 inline constexpr int32_t StateClosed = 0;
 inline constexpr int32_t StateOpen = 1;
@@ -54,4 +54,4 @@ private:
     std::vector<std::weak_ptr<Cursor>> cursors;
 };
 
-} // namespace identity
+} // namespace database

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 // A shared library loaded at run time through the OS. It stays loaded for the rest of
 // the process: database client libraries run their own threads and are not safe to
@@ -22,4 +22,4 @@ private:
     platform::LibraryHandle module;
 };
 
-} // namespace identity
+} // namespace database

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "identity/CharacterSet.h"
-#include "identity/ClientLibrary.h"
-#include "identity/FieldValue.h"
-#include "identity/ResultColumns.h"
+#include "database/CharacterSet.h"
+#include "database/ClientLibrary.h"
+#include "database/FieldValue.h"
+#include "database/ResultColumns.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 // How statements run on a connection.
 struct StatementSettings {
@@ -57,4 +57,4 @@ private:
     ResultColumns columns;
 };
 
-} // namespace identity
+} // namespace database

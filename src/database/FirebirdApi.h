@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace identity::firebird {
+namespace database::firebird {
 
 // The client's handles: 32-bit numbers in a 64-bit build, pointers in a 32-bit one.
 using Handle = std::conditional_t<sizeof(void*) == 8, unsigned int, void*>;
@@ -111,4 +111,4 @@ using CloseBlob = Status(ASR_SYSTEM_CALL*)(Status*, Handle*);
 using Interpret = int32_t(ASR_SYSTEM_CALL*)(char*, unsigned int, const Status**);
 }
 
-} // namespace identity::firebird
+} // namespace database::firebird

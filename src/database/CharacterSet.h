@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 // The connection character set: SQL text is sent in it and results are read from it.
 class CharacterSet {
@@ -18,4 +18,4 @@ private:
     bool utf8;
 };
 
-} // namespace identity
+} // namespace database

@@ -1,10 +1,10 @@
-#include "identity/CharacterSet.h"
+#include "database/CharacterSet.h"
 
-#include "identity/DatabaseError.h"
+#include "database/DatabaseError.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 
-namespace identity {
+namespace database {
 
 CharacterSet::CharacterSet(std::u16string_view name) : utf8(text::EqualsIgnoreCase(name, u"UTF8")) {
     if (!utf8 && !text::EqualsIgnoreCase(name, u"ISO8859_1"))
@@ -19,4 +19,4 @@ std::u16string CharacterSet::Decode(std::string_view bytes) const {
     return utf8 ? text::Utf8ToUtf16(bytes) : text::Latin1ToUtf16(bytes);
 }
 
-} // namespace identity
+} // namespace database

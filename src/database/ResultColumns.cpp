@@ -1,4 +1,4 @@
-#include "identity/ResultColumns.h"
+#include "database/ResultColumns.h"
 
 #include "text/Text.h"
 
@@ -8,7 +8,7 @@
 #include <new>
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -156,4 +156,4 @@ FieldValue ResultColumns::Value(size_t index, const CharacterSet& characterSet) 
     return Decode(column, characterSet);
 }
 
-} // namespace identity
+} // namespace database

@@ -1,10 +1,10 @@
-#include "identity/Blob.h"
+#include "database/Blob.h"
 
-#include "identity/ClientStatus.h"
+#include "database/ClientStatus.h"
 
 #include <array>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::string ReadBlob(const ClientLibrary& client, firebird::Handle& database,
     return content;
 }
 
-} // namespace identity
+} // namespace database

@@ -1,10 +1,10 @@
-#include "identity/ClientStatus.h"
+#include "database/ClientStatus.h"
 
-#include "identity/DatabaseError.h"
+#include "database/DatabaseError.h"
 
 #include <string>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -32,4 +32,4 @@ void ThrowOnError(const ClientLibrary& client, const firebird::StatusVector& sta
         throw DatabaseError(status[1], InterpretedMessage(client, status));
 }
 
-} // namespace identity
+} // namespace database

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 // What a connection string of the form "name=value;name=value;..." asks of the database
 // client. Names are matched ignoring case; names the client does not use (Driver) are
@@ -22,4 +22,4 @@ struct ConnectionAttributes {
 
 ConnectionAttributes ParseConnectionString(std::u16string_view connectionString);
 
-} // namespace identity
+} // namespace database

@@ -1,13 +1,13 @@
-#include "identity/Cursor.h"
+#include "database/Cursor.h"
 
-#include "identity/Blob.h"
-#include "identity/ClientStatus.h"
-#include "identity/DatabaseError.h"
+#include "database/Blob.h"
+#include "database/ClientStatus.h"
+#include "database/DatabaseError.h"
 #include "text/Text.h"
 
 #include <string>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -126,4 +126,4 @@ void Cursor::Release() noexcept {
     transaction = {};
 }
 
-} // namespace identity
+} // namespace database

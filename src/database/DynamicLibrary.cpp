@@ -1,11 +1,11 @@
-#include "identity/DynamicLibrary.h"
+#include "database/DynamicLibrary.h"
 
 #include "text/Encoding.h"
 
 #include <stdexcept>
 #include <string>
 
-namespace identity {
+namespace database {
 
 DynamicLibrary::DynamicLibrary(platform::Os& os, std::u16string_view pathOrName) : os(os) {
     std::string failure;
@@ -18,4 +18,4 @@ void* DynamicLibrary::Symbol(const char* name) const {
     return os.GetProcAddress(module, name);
 }
 
-} // namespace identity
+} // namespace database

@@ -1,13 +1,13 @@
-#include "identity/Connection.h"
+#include "database/Connection.h"
 
-#include "identity/ClientStatus.h"
-#include "identity/ConnectionAttributes.h"
-#include "identity/DatabaseError.h"
+#include "database/ClientStatus.h"
+#include "database/ConnectionAttributes.h"
+#include "database/DatabaseError.h"
 #include "text/Encoding.h"
 
 #include <string>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -93,4 +93,4 @@ void Connection::Detach() {
     open = false;
 }
 
-} // namespace identity
+} // namespace database

@@ -1,12 +1,12 @@
-#include "identity/ClientLibrary.h"
+#include "database/ClientLibrary.h"
 
-#include "identity/DynamicLibrary.h"
+#include "database/DynamicLibrary.h"
 
 #include <map>
 #include <stdexcept>
 #include <string>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -48,4 +48,4 @@ const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view pat
     return loaded.emplace(name, ResolveFunctions(library)).first->second;
 }
 
-} // namespace identity
+} // namespace database

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "identity/FirebirdApi.h"
+#include "database/FirebirdApi.h"
 #include "platform/Os.h"
 
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 // The functions of a loaded Firebird client library.
 struct ClientLibrary {
@@ -31,4 +31,4 @@ struct ClientLibrary {
 // when the library cannot be loaded or lacks one of the functions.
 const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path);
 
-} // namespace identity
+} // namespace database

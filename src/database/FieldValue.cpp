@@ -1,8 +1,8 @@
-#include "identity/FieldValue.h"
+#include "database/FieldValue.h"
 
 #include "text/RuntimeError.h"
 
-namespace identity {
+namespace database {
 
 inline constexpr int32_t ErrorInvalidUseOfNull = 94;
 
@@ -12,4 +12,4 @@ const std::u16string& FieldValue::Value() const {
     return text;
 }
 
-} // namespace identity
+} // namespace database

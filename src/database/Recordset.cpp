@@ -1,9 +1,9 @@
-#include "identity/Recordset.h"
+#include "database/Recordset.h"
 
-#include "identity/DatabaseError.h"
+#include "database/DatabaseError.h"
 #include "text/RuntimeError.h"
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -78,4 +78,4 @@ const Cursor& Recordset::OpenCursor() const {
     return *cursor;
 }
 
-} // namespace identity
+} // namespace database

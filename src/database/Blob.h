@@ -1,10 +1,10 @@
 #pragma once
 
-#include "identity/ClientLibrary.h"
+#include "database/ClientLibrary.h"
 
 #include <string>
 
-namespace identity {
+namespace database {
 
 // The whole content of a BLOB, read segment by segment within the transaction that
 // fetched its row. A text BLOB comes in the connection character set, transliterated by
@@ -12,4 +12,4 @@ namespace identity {
 std::string ReadBlob(const ClientLibrary& client, firebird::Handle& database,
                      firebird::Handle& transaction, firebird::BlobId id);
 
-} // namespace identity
+} // namespace database

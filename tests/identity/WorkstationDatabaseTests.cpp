@@ -1,15 +1,21 @@
 #include "Raised.h"
 #include "TestInstallation.h"
+#include "database/CloseAdoObject.h"
+#include "database/DatabaseError.h"
 #include "identity/ConnectionString.h"
-#include "identity/Database.h"
-#include "identity/DatabaseError.h"
 #include "identity/InstallationPaths.h"
+#include "identity/WorkstationDatabase.h"
 
 #include <gtest/gtest.h>
 
 namespace identity {
 namespace {
 
+using database::CloseAdoObject;
+using database::Connection;
+using database::DatabaseError;
+using database::StateClosed;
+using database::StateOpen;
 using fixtures::Raised;
 using testing::TestInstallation;
 

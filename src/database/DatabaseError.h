@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace identity {
+namespace database {
 
 // A failure reported by the database client: its error code (0 when the failure is not
 // the server's, such as a library that cannot be loaded) and its message.
@@ -19,4 +19,4 @@ private:
     intptr_t errorCode;
 };
 
-} // namespace identity
+} // namespace database

@@ -1,4 +1,4 @@
-#include "identity/ConnectionAttributes.h"
+#include "database/ConnectionAttributes.h"
 
 #include "text/Number.h"
 #include "text/RuntimeError.h"
@@ -6,7 +6,7 @@
 
 #include <limits>
 
-namespace identity {
+namespace database {
 
 namespace {
 
@@ -72,4 +72,4 @@ ConnectionAttributes ParseConnectionString(std::u16string_view connectionString)
     return attributes;
 }
 
-} // namespace identity
+} // namespace database

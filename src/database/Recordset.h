@@ -1,14 +1,14 @@
 #pragma once
 
-#include "identity/Connection.h"
-#include "identity/Cursor.h"
-#include "identity/FieldValue.h"
+#include "database/Connection.h"
+#include "database/Cursor.h"
+#include "database/FieldValue.h"
 
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
-namespace identity {
+namespace database {
 
 inline constexpr int32_t CursorForwardOnly = 0;
 inline constexpr int32_t Unspecified = -1;
@@ -39,4 +39,4 @@ private:
     bool atEnd = true;
 };
 
-} // namespace identity
+} // namespace database

@@ -1,5 +1,6 @@
-#include "identity/Database.h"
+#include "identity/WorkstationDatabase.h"
 
+#include "database/Connection.h"
 #include "identity/ConnectionString.h"
 #include "identity/IniSettings.h"
 #include "identity/InstallationPaths.h"
@@ -15,18 +16,20 @@ std::u16string DatabaseServer(session::Context& context) {
 
 void Connect(session::Context& context) {
     std::u16string server = DatabaseServer(context);
-    context.session.DbConnection = std::make_shared<Connection>(context.os);
+    context.session.DbConnection = std::make_shared<database::Connection>(context.os);
     context.session.DbConnection->Open(BuildConnectionString(context, server), u"", u"",
-                                       Unspecified);
+                                       database::Unspecified);
 }
 
 } // namespace
 
-std::shared_ptr<Recordset> OpenRecordset(session::Context& context, std::u16string_view sql) {
+std::shared_ptr<database::Recordset> OpenRecordset(session::Context& context,
+                                                   std::u16string_view sql) {
     if (!context.session.DbConnection)
         Connect(context);
-    auto recordset = std::make_shared<Recordset>();
-    recordset->Open(sql, context.session.DbConnection, CursorForwardOnly, Unspecified, Unspecified);
+    auto recordset = std::make_shared<database::Recordset>();
+    recordset->Open(sql, context.session.DbConnection, database::CursorForwardOnly,
+                    database::Unspecified, database::Unspecified);
     return recordset;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "identity/ClientLibrary.h"
+#include "database/ClientLibrary.h"
 
-namespace identity {
+namespace database {
 
 // Raises DatabaseError with the client's own message when the status vector holds an
 // error.
 void ThrowOnError(const ClientLibrary& client, const firebird::StatusVector& status);
 
-} // namespace identity
+} // namespace database

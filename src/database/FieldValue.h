@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace identity {
+namespace database {
 
 // One column of the current row: NULL, a number (kept as its decimal text) or a text.
 class FieldValue {
@@ -28,4 +28,4 @@ private:
     std::u16string text;
 };
 
-} // namespace identity
+} // namespace database

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "identity/CharacterSet.h"
-#include "identity/FieldValue.h"
-#include "identity/FirebirdApi.h"
+#include "database/CharacterSet.h"
+#include "database/FieldValue.h"
+#include "database/FirebirdApi.h"
 
 #include <cstdint>
 #include <functional>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace identity {
+namespace database {
 
 // The output descriptor of a statement and the buffers its rows are fetched into.
 class ResultColumns {
@@ -46,4 +46,4 @@ private:
     std::vector<Buffer> buffers;
 };
 
-} // namespace identity
+} // namespace database
