@@ -1,7 +1,7 @@
 #include "agent/AgentDiscovery.h"
 
 #include "agent/ClsRegistro.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "text/Text.h"
 
 namespace agent {

@@ -1,7 +1,7 @@
 #include "agent/AgentInstall.h"
 
 #include "agent/AgentDiscovery.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "text/Number.h"
 #include "text/Text.h"
 

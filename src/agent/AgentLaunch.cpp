@@ -2,7 +2,7 @@
 
 #include "agent/AgentDiscovery.h"
 #include "agent/AgentInstall.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "text/Encoding.h"
 
 #include <exception>

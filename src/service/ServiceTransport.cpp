@@ -1,8 +1,9 @@
 #include "service/ServiceTransport.h"
 
 #include "identity/InstallationPaths.h"
-#include "platform/FileHelpers.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Files.h"
+#include "platform/Processes.h"
+#include "platform/Utf8Text.h"
 
 #include <optional>
 

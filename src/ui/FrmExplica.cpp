@@ -2,7 +2,8 @@
 
 #include "agent/AgentDiscovery.h"
 #include "agent/AgentLaunch.h"
-#include "platform/FileHelpers.h"
+#include "platform/Files.h"
+#include "platform/Shell.h"
 #include "service/IncidentFiling.h"
 #include "service/OpenIncidentCheck.h"
 #include "service/ServiceTransport.h"

@@ -2,7 +2,7 @@
 
 #include "agent/AgentDiscovery.h"
 #include "identity/InstallationPaths.h"
-#include "platform/FileHelpers.h"
+#include "platform/Shell.h"
 #include "text/Encoding.h"
 #include "ui/AgentIdText.h"
 #include "ui/FormTables.h"

@@ -1,5 +1,5 @@
 #include "../ui/FakeWindows.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "platform/win32/DdeSource.h"
 #include "platform/win32/Win32Os.h"
 #include "service/IncidentLookup.h"

@@ -1,5 +1,6 @@
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 
+#include "platform/WindowSearch.h"
 #include "text/Text.h"
 
 #include <optional>
@@ -8,26 +9,6 @@
 namespace platform {
 
 namespace {
-
-bool TitleMatches(std::u16string_view loweredTitle, std::u16string_view loweredText, bool exact) {
-    return exact ? loweredTitle == loweredText
-                 : loweredTitle.find(loweredText) != std::u16string_view::npos;
-}
-
-// The window walk, passing over the windows already dealt with.
-WindowHandle FindMatchingWindow(Os& os, EventPump& events, std::u16string_view text, bool exact,
-                                const std::set<WindowHandle>& passedOver) {
-    const std::u16string loweredText = text::ToLower(text);
-    for (WindowHandle window = os.GetFirstWindow(); window != 0;
-         window = os.GetNextWindow(window)) {
-        events.ProcessPendingEvents();
-        if (passedOver.count(window))
-            continue;
-        if (TitleMatches(text::ToLower(GetWindowTitle(os, window)), loweredText, exact))
-            return window;
-    }
-    return 0;
-}
 
 // Terminates the window's owner when it can be opened and still runs.
 bool TerminateOwner(Os& os, WindowHandle window) {
@@ -101,7 +82,7 @@ bool StopServiceAndProcesses(Os& os, EventPump& events, std::u16string_view name
         // A window is dealt with once: one whose owner cannot be opened, reports 0 or
         // resists termination would otherwise be found again on every pass.
         std::set<WindowHandle> passedOver;
-        while (WindowHandle window = FindMatchingWindow(os, events, name, false, passedOver)) {
+        while (WindowHandle window = FindWindowPassingOver(os, events, name, false, passedOver)) {
             passedOver.insert(window);
             if (TerminateOwner(os, window))
                 result = true;
@@ -110,17 +91,6 @@ bool StopServiceAndProcesses(Os& os, EventPump& events, std::u16string_view name
     } catch (...) {
         return false;
     }
-}
-
-WindowHandle FindWindowByTitle(Os& os, EventPump& events, std::u16string_view text, bool exact) {
-    return FindMatchingWindow(os, events, text, exact, {});
-}
-
-std::u16string GetWindowTitle(Os& os, WindowHandle window) {
-    int32_t length = os.GetWindowTextLength(window);
-    if (length <= 0)
-        return {};
-    return os.GetWindowText(window, length + 1);
 }
 
 bool IsWow64(Os& os) {

@@ -30,12 +30,6 @@ std::optional<uint32_t> RunHiddenAndWait(Os& os, EventPump& events, std::u16stri
 // whose title contains it, ignoring case. True when at least one process was terminated.
 bool StopServiceAndProcesses(Os& os, EventPump& events, std::u16string_view name);
 
-// The first top-level window, in z-order, whose title equals (exact) or contains the
-// text, ignoring case; 0 when none.
-WindowHandle FindWindowByTitle(Os& os, EventPump& events, std::u16string_view text, bool exact);
-
-std::u16string GetWindowTitle(Os& os, WindowHandle window);
-
 // True whenever Windows is 64-bit, whatever the build of this program.
 bool IsWow64(Os& os);
 

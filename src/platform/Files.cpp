@@ -1,7 +1,9 @@
-#include "platform/FileHelpers.h"
+#include "platform/Files.h"
 
-#include "platform/ProcessRunner.h"
 #include "text/Encoding.h"
+
+#include <optional>
+#include <string>
 
 namespace platform {
 
@@ -20,17 +22,6 @@ void DeleteMatchingFiles(Os& os, std::u16string_view pattern) {
 }
 
 } // namespace
-
-std::string EncodeUtf8(Os& os, std::u16string_view text) {
-    return os.WideCharToMultiByte(CodePageUtf8, text);
-}
-
-std::u16string Utf8ByteText(Os& os, std::u16string_view text) {
-    std::u16string result;
-    for (char byte : EncodeUtf8(os, text))
-        result += os.MultiByteToWideChar(CodePageAnsi, std::string_view(&byte, 1));
-    return result;
-}
 
 bool CheckFileExists(Os& os, std::u16string_view path) {
     try {
@@ -68,25 +59,6 @@ std::u16string ReadWholeFile(Os& os, std::u16string_view path) {
         return text::Utf8ToUtf16(content);
     } catch (...) {
         return {};
-    }
-}
-
-void ShellOpen(Os& os, std::u16string_view target, std::u16string_view installDir,
-               char16_t pathSeparator) {
-    os.ShellExecute(u"Open", target, u"", std::u16string(installDir) + pathSeparator,
-                    WindowStyle::Normal);
-}
-
-void ShowOnScreenKeyboard(Os& os, const std::function<void()>& giveFocus) {
-    if (giveFocus)
-        giveFocus();
-    if (IsWow64(os)) {
-        // osk.exe is a 64-bit program, out of a 32-bit process's sight while redirected.
-        os.Wow64EnableFsRedirection(false);
-        os.ShellExecute(u"open", u"osk.exe", u"", os.ProgramFolder(), WindowStyle::Normal);
-        os.Wow64EnableFsRedirection(true);
-    } else {
-        StartProgram(os, u"Osk.exe", WindowStyle::Normal);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "platform/FileHelpers.h"
+#include "platform/Shell.h"
 
 #include "FakeOs.h"
 
