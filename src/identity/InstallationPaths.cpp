@@ -1,7 +1,5 @@
 #include "identity/InstallationPaths.h"
 
-#include "platform/SystemTraits.h"
-
 #include <initializer_list>
 #include <string_view>
 
@@ -35,14 +33,6 @@ std::u16string DatabaseFilePath(const session::Context& context) {
 
 std::u16string ClientLibraryPath(const session::Context& context) {
     return UnderInstallDir(context, {u"Firebird", u"Bin", u"FbClient.dll"});
-}
-
-std::u16string ProductionInstallDir() {
-    return u"" ASR_PRODUCTION_INSTALL_DIR;
-}
-
-char16_t ProductionPathSeparator() {
-    return platform::PathSeparator;
 }
 
 } // namespace identity

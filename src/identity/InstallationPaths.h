@@ -15,9 +15,4 @@ std::u16string DatabaseFilePath(const session::Context& context);
 // The installation's own Firebird client library.
 std::u16string ClientLibraryPath(const session::Context& context);
 
-// The installation folder and separator the build was made for (C:\Velmorn3 with "\" on
-// Windows, the configured folder with "/" elsewhere).
-std::u16string ProductionInstallDir();
-char16_t ProductionPathSeparator();
-
 } // namespace identity

@@ -91,8 +91,4 @@ std::u16string ServiceUrl(const session::Context& context, std::u16string_view d
            PercentEncodeDocument(document);
 }
 
-std::u16string ProductionServiceHost() {
-    return u"" ASR_PRODUCTION_SERVICE_HOST;
-}
-
 } // namespace service

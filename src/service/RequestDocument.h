@@ -29,7 +29,4 @@ std::u16string PercentEncodeDocument(std::u16string_view document);
 // http://, the service host, the service path, "?" and the encoded document.
 std::u16string ServiceUrl(const session::Context& context, std::u16string_view document);
 
-// The host of the support service the build was made for.
-std::u16string ProductionServiceHost();
-
 } // namespace service
