@@ -55,15 +55,15 @@ bool EndsBeforeItsValueCloses(std::u16string_view text) {
     return true;
 }
 
-// Marks the one request of the program as running for as long as it lives.
-class RunningRequest {
+// Holds the response file for the request for as long as it lives.
+class ResponseFileUse {
 public:
-    explicit RunningRequest(session::Context& context) : context(context) {
-        context.serviceRequestRunning = true;
+    explicit ResponseFileUse(session::Context& context) : context(context) {
+        context.responseFileInUse = true;
     }
-    RunningRequest(const RunningRequest&) = delete;
-    RunningRequest& operator=(const RunningRequest&) = delete;
-    ~RunningRequest() { context.serviceRequestRunning = false; }
+    ResponseFileUse(const ResponseFileUse&) = delete;
+    ResponseFileUse& operator=(const ResponseFileUse&) = delete;
+    ~ResponseFileUse() { context.responseFileInUse = false; }
 
 private:
     session::Context& context;
@@ -81,7 +81,7 @@ std::u16string ResponseFilePath(const session::Context& context) {
 
 std::u16string FetchServiceReply(session::Context& context, std::u16string_view url,
                                  bool utf8Step) {
-    if (context.serviceRequestRunning || !StaysOneArgument(url))
+    if (context.responseFileInUse || !StaysOneArgument(url))
         return {};
     const std::u16string commandLine =
         FetchCommandLine(context, utf8Step ? platform::Utf8ByteText(context.os, url) : url);
@@ -91,7 +91,7 @@ std::u16string FetchServiceReply(session::Context& context, std::u16string_view 
     const std::u16string responseFile = ResponseFilePath(context);
     if (!platform::DeleteFiles(context.os, responseFile))
         return {};
-    RunningRequest running(context);
+    ResponseFileUse inUse(context);
     const std::optional<uint32_t> exitCode = platform::RunHiddenAndWait(
         context.os, context.events, commandLine, platform::AtPollLimit::Stop);
     std::u16string reply = platform::ReadWholeFile(context.os, responseFile);
@@ -101,10 +101,6 @@ std::u16string FetchServiceReply(session::Context& context, std::u16string_view 
     if (!toolSucceeded || EndsBeforeItsValueCloses(reply))
         return {};
     return reply;
-}
-
-bool ServiceRequestRunning(const session::Context& context) {
-    return context.serviceRequestRunning;
 }
 
 } // namespace service

@@ -26,8 +26,10 @@ struct Context {
     platform::EventPump& events;
     SessionState& session;
     Configuration config;
-    // The service requests share one response file: true while one waits for its tool.
-    bool serviceRequestRunning = false;
+    // The transport's guard: the service requests share one response file, so a second
+    // fetch is refused while this is true. (ui::Windows::RequestScope is the other guard:
+    // one support road at a time, a window's close deferred until it ends.)
+    bool responseFileInUse = false;
 };
 
 } // namespace session

@@ -84,13 +84,13 @@ TEST_F(TransportTest, OneRequestAtATimeAndAToolThatNeverEndsIsStopped) {
     std::u16string nested = u"not asked";
     events.onPump = [&] {
         if (events.count == 1) {
-            EXPECT_TRUE(ServiceRequestRunning(context));
+            EXPECT_TRUE(context.responseFileInUse);
             nested = FetchServiceReply(context, u"http://h/p?b", true);
         }
     };
     EXPECT_EQ(FetchServiceReply(context, u"http://h/p?a", true), u"");
     EXPECT_EQ(nested, u"");
-    EXPECT_FALSE(ServiceRequestRunning(context));
+    EXPECT_FALSE(context.responseFileInUse);
     EXPECT_EQ(os.started.size(), 1u);
     EXPECT_EQ(events.count, 1000);
     EXPECT_EQ(os.terminated, std::vector<platform::ProcessId>{os.started[0].id});
