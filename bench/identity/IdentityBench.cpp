@@ -131,7 +131,7 @@ private:
         Check(status);
     }
 
-    const ClientLibrary& client;
+    const ClientLibrary client;
     std::string name;
 };
 

@@ -2,7 +2,6 @@
 
 #include "database/DynamicLibrary.h"
 
-#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -39,13 +38,8 @@ ClientLibrary ResolveFunctions(const DynamicLibrary& library) {
 
 } // namespace
 
-const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path) {
-    static std::map<std::u16string, ClientLibrary> loaded;
-    const std::u16string name = os.DatabaseClient(path);
-    if (auto found = loaded.find(name); found != loaded.end())
-        return found->second;
-    DynamicLibrary library(os, name);
-    return loaded.emplace(name, ResolveFunctions(library)).first->second;
+ClientLibrary LoadClientLibrary(platform::Os& os, std::u16string_view path) {
+    return ResolveFunctions(DynamicLibrary(os, os.DatabaseClient(path)));
 }
 
 } // namespace database

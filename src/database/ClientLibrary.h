@@ -26,9 +26,10 @@ struct ClientLibrary {
     firebird::Interpret interpret;
 };
 
-// The client library at the path, loaded once per process; where the installation has
-// none, the system's own, as the backend answers (DatabaseClient). Raises std::runtime_error
-// when the library cannot be loaded or lacks one of the functions.
-const ClientLibrary& LoadClientLibrary(platform::Os& os, std::u16string_view path);
+// The functions of the client library at the path; where the installation has none, of
+// the system's own, as the backend answers (DatabaseClient). The caller keeps them: the
+// library stays loaded (DynamicLibrary), and loading it again costs the system little.
+// Raises std::runtime_error when the library cannot be loaded or lacks one of the functions.
+ClientLibrary LoadClientLibrary(platform::Os& os, std::u16string_view path);
 
 } // namespace database

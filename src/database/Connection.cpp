@@ -48,7 +48,7 @@ void Connection::Open(std::u16string_view newConnectionString, std::u16string_vi
     characterSet.emplace(attributes.characterSet);
     settings = {attributes.noWait, attributes.autoCommit, attributes.dialect};
     try {
-        client = &LoadClientLibrary(os, attributes.client);
+        client = LoadClientLibrary(os, attributes.client);
     } catch (const std::runtime_error& failure) {
         throw DatabaseError(0, failure.what());
     }

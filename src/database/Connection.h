@@ -46,7 +46,7 @@ private:
 
     platform::Os& os;
     std::u16string connectionString;
-    const ClientLibrary* client = nullptr;
+    std::optional<ClientLibrary> client; // loaded when the connection opens
     std::optional<CharacterSet> characterSet;
     StatementSettings settings;
     firebird::Handle database{};

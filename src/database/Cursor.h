@@ -48,7 +48,7 @@ private:
     void Release() noexcept;
     void Check(const firebird::StatusVector& status) const;
 
-    const ClientLibrary& client;
+    const ClientLibrary client;
     firebird::Handle& database;
     StatementSettings settings;
     CharacterSet characterSet;
