@@ -1,5 +1,5 @@
 // Any text as a connection string, read for the attributes the database client uses.
-#include "identity/ConnectionAttributes.h"
+#include "database/ConnectionAttributes.h"
 #include "text/Encoding.h"
 
 #include <cstddef>
@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string text =
         text::Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(data), size));
-    const identity::ConnectionAttributes attributes = identity::ParseConnectionString(text);
+    const database::ConnectionAttributes attributes = database::ParseConnectionString(text);
     if (attributes.database.size() + attributes.password.size() > text.size())
         __builtin_trap(); // every value is a piece of the text
     return 0;

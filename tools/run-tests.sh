@@ -25,6 +25,9 @@ step "Formatting"
 find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run --Werror
 
+step "Layers"
+tools/check-layers.sh
+
 step "Firebird server and test databases"
 tools/firebird/start.sh
 trap 'tools/firebird/stop.sh || true' EXIT

@@ -2,8 +2,8 @@
 // the same work done on the bare Firebird client API, in one run against the local
 // server. Prints both mean times and their ratio.
 #include "FakeOs.h"
-#include "identity/ClientLibrary.h"
-#include "identity/FirebirdApi.h"
+#include "database/ClientLibrary.h"
+#include "database/FirebirdApi.h"
 #include "identity/InstallationPaths.h"
 #include "identity/WorkstationProfile.h"
 #include "text/Encoding.h"
@@ -18,6 +18,7 @@
 
 namespace {
 
+using namespace database;
 using namespace identity;
 using Clock = std::chrono::steady_clock;
 
@@ -130,7 +131,7 @@ private:
         Check(status);
     }
 
-    const ClientLibrary& client;
+    const ClientLibrary client;
     std::string name;
 };
 
@@ -151,8 +152,8 @@ int main() {
     os.realLibraries = true;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {folder.u16string(), u'/', {}, {}}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {folder.u16string(), u'/', {}, {}}};
     std::string database = text::Utf16ToUtf8(DatabaseFilePath(context));
     std::string command = std::string(ASR_FIREBIRD_TOOLS "/make-db.sh '") + database +
                           "' '" ASR_FIREBIRD_TOOLS "/sql/demo.sql'";

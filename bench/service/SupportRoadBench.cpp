@@ -51,7 +51,7 @@ struct Road : service::test_support::StandIn {
     }
 
     MeasuringOs measuring{folder / "registry.reg", false};
-    app::Context measured{measuring, dialogs, events, session, context.config};
+    session::Context measured{measuring, dialogs, events, session, context.config};
 };
 
 void NewIncident(benchmark::State& state) {

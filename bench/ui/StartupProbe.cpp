@@ -46,7 +46,7 @@ private:
     QString window;
 };
 
-app::Configuration Installation(const char* folder) {
+session::Configuration Installation(const char* folder) {
     const std::string path(folder);
     return {.installDir = std::u16string(path.begin(), path.end()),
             .pathSeparator = u'/',
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     int toolkitArguments = 1;
     QApplication application(toolkitArguments, argv);
     const bool program = std::string(argv[1]) == "program";
-    const app::Configuration config = Installation(argv[2]);
+    const session::Configuration config = Installation(argv[2]);
     FirstPaint painted(program ? QStringLiteral("frmMain") : QStringLiteral("baseline"));
     application.installEventFilter(&painted);
 
@@ -81,8 +81,8 @@ int main(int argc, char* argv[]) {
     auto os = platform::CreateSystemOs(text::Utf8ToUtf16(argv[2]));
     ui::qt::QtDialogs dialogs;
     ui::qt::QtEventPump events;
-    app::SessionState session;
-    app::Context context{*os, dialogs, events, session, config};
+    session::SessionState session;
+    session::Context context{*os, dialogs, events, session, config};
     identity::LoadWorkstationProfile(context);
     QMainWindow window;
     window.setObjectName(QStringLiteral("baseline"));

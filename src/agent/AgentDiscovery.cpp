@@ -1,7 +1,7 @@
 #include "agent/AgentDiscovery.h"
 
 #include "agent/ClsRegistro.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "text/Text.h"
 
 namespace agent {
@@ -21,7 +21,7 @@ constexpr AgentKey LegacyFolderKey{
     u"HKEY_LOCAL_MACHINE\\Software\\TeamViewer\\TeamViewer9\\",
     u"HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\TeamViewer\\TeamViewer9\\"};
 
-std::u16string ReadAgentValue(app::Context& context, const AgentKey& key,
+std::u16string ReadAgentValue(session::Context& context, const AgentKey& key,
                               std::u16string_view valueName, uint32_t hKey) {
     const std::u16string_view path = platform::IsWow64(context.os) ? key.wow64 : key.native;
     ClsRegistro registry(context.os);
@@ -37,11 +37,11 @@ std::u16string OrNotFound(std::u16string value) {
 
 } // namespace
 
-std::u16string GetAgentClientId(app::Context& context) {
+std::u16string GetAgentClientId(session::Context& context) {
     return OrNotFound(ReadAgentValue(context, IdentityKey, u"ClientID", HkeyLocalMachine));
 }
 
-std::u16string GetAgentVersion(app::Context& context) {
+std::u16string GetAgentVersion(session::Context& context) {
     std::u16string version;
     try {
         version = OrNotFound(ReadAgentValue(context, IdentityKey, u"Version", HkeyLocalMachine));
@@ -51,11 +51,11 @@ std::u16string GetAgentVersion(app::Context& context) {
     return version;
 }
 
-std::u16string GetAgentInstallDir(app::Context& context) {
+std::u16string GetAgentInstallDir(session::Context& context) {
     return ReadAgentValue(context, FolderKey, u"InstallationDirectory", HkeyCurrentUser);
 }
 
-std::u16string GetLegacyAgentInstallDir(app::Context& context) {
+std::u16string GetLegacyAgentInstallDir(session::Context& context) {
     std::u16string folder;
     try {
         folder =

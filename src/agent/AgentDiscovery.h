@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include <string>
 
@@ -11,11 +11,11 @@ inline constexpr std::u16string_view NotFoundText = u"Imposible de detectar";
 
 // What the TeamViewer agent records about itself in the registry, read afresh each time
 // from the 32-bit or the 64-bit layout, whichever this Windows has.
-std::u16string GetAgentClientId(app::Context& context);
-std::u16string GetAgentVersion(app::Context& context);
+std::u16string GetAgentClientId(session::Context& context);
+std::u16string GetAgentVersion(session::Context& context);
 // The current agent's folder as stored, or the empty text.
-std::u16string GetAgentInstallDir(app::Context& context);
+std::u16string GetAgentInstallDir(session::Context& context);
 // The version-9 agent's folder without surrounding blanks, or the empty text.
-std::u16string GetLegacyAgentInstallDir(app::Context& context);
+std::u16string GetLegacyAgentInstallDir(session::Context& context);
 
 } // namespace agent

@@ -1,7 +1,7 @@
 #include "agent/AgentInstall.h"
 
 #include "agent/AgentDiscovery.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "text/Number.h"
 #include "text/Text.h"
 
@@ -23,12 +23,12 @@ constexpr std::array<std::u16string_view, 3> AgentNames{u"TeamViewer", u"tv_w32.
                                                         u"tv_x64.exe"};
 
 template <size_t N>
-void StopAll(app::Context& context, const std::array<std::u16string_view, N>& names) {
+void StopAll(session::Context& context, const std::array<std::u16string_view, N>& names) {
     for (std::u16string_view name : names)
         platform::StopServiceAndProcesses(context.os, context.events, name);
 }
 
-void RemoveLegacyAgent(app::Context& context) {
+void RemoveLegacyAgent(session::Context& context) {
     const std::u16string folder = GetLegacyAgentInstallDir(context);
     if (!folder.empty())
         platform::RunHiddenAndWait(context.os, context.events, folder + u"\\uninstall.exe /S");
@@ -42,12 +42,12 @@ constexpr std::u16string_view AgentInstallCommandLine =
 
 } // namespace
 
-bool IsAgentCurrent(app::Context& context) {
+bool IsAgentCurrent(session::Context& context) {
     const std::u16string version = GetAgentVersion(context);
     return text::Val(std::u16string_view(version).substr(0, 2)) > 9;
 }
 
-void EnsureAgentInstalled(app::Context& context) {
+void EnsureAgentInstalled(session::Context& context) {
     if (IsAgentCurrent(context))
         return;
     context.dialogs.MessageBox(NotInstalledTitle, NotInstalledText,
@@ -56,7 +56,7 @@ void EnsureAgentInstalled(app::Context& context) {
     platform::StartProgram(context.os, AgentInstallCommandLine, platform::WindowStyle::Normal);
 }
 
-void StopAgentAndRemoveLegacy(app::Context& context) {
+void StopAgentAndRemoveLegacy(session::Context& context) {
     StopAll(context, LegacyAgentNames);
     RemoveLegacyAgent(context);
     StopAll(context, AgentNames);

@@ -2,7 +2,7 @@
 
 #include "agent/AgentDiscovery.h"
 #include "agent/AgentInstall.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "text/Encoding.h"
 
 #include <exception>
@@ -16,14 +16,14 @@ namespace {
 constexpr std::u16string_view LaunchFailedTitle = u"Asistencia Remota";
 constexpr std::u16string_view LaunchFailedText = u"Ha ocurrido el siguiente error: ";
 
-void StopAndStartAgent(app::Context& context) {
+void StopAndStartAgent(session::Context& context) {
     StopAgentAndRemoveLegacy(context);
     const std::u16string folder = GetAgentInstallDir(context);
     platform::StartProgram(context.os, folder + u"\\TeamViewer.exe", platform::WindowStyle::Normal);
     context.events.ProcessPendingEvents();
 }
 
-void ShowLaunchFailure(app::Context& context, std::u16string_view description) {
+void ShowLaunchFailure(session::Context& context, std::u16string_view description) {
     std::u16string message(LaunchFailedText);
     message += description;
     context.dialogs.MessageBox(LaunchFailedTitle, message, platform::MessageIcon::Critical);
@@ -31,7 +31,7 @@ void ShowLaunchFailure(app::Context& context, std::u16string_view description) {
 
 } // namespace
 
-void LaunchAgent(app::Context& context) {
+void LaunchAgent(session::Context& context) {
     try {
         StopAndStartAgent(context);
     } catch (const std::exception& failure) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 namespace agent {
 
 // Stops every running agent and starts the current one afresh from its folder. A failing
 // step is shown to the user; a TeamViewer.exe that will not start is not.
-void LaunchAgent(app::Context& context);
+void LaunchAgent(session::Context& context);
 
 } // namespace agent

@@ -7,7 +7,7 @@
 
 namespace app {
 
-void Main(Context& context, ui::Windows& windows) {
+void Main(session::Context& context, ui::Windows& windows) {
     if (!windows.SplashWindow().Seguir())
         return;
     agent::EnsureAgentInstalled(context);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 #include "ui/Windows.h"
 
 namespace app {
@@ -8,6 +8,6 @@ namespace app {
 // The start-up: the terms first (declined, nothing else runs), then the agent check, the
 // workstation profile and the main window. The program then lives on window events
 // until no window is left.
-void Main(Context& context, ui::Windows& windows);
+void Main(session::Context& context, ui::Windows& windows);
 
 } // namespace app

@@ -4,7 +4,7 @@
 
 namespace identity {
 
-std::u16string BuildConnectionString(const app::Context& context, std::u16string_view server) {
+std::u16string BuildConnectionString(const session::Context& context, std::u16string_view server) {
     std::u16string connectionString = u"Driver=Firebird/InterBase(r) driver;database=";
     connectionString += server;
     connectionString += u":";

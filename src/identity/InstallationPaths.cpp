@@ -1,7 +1,5 @@
 #include "identity/InstallationPaths.h"
 
-#include "platform/SystemTraits.h"
-
 #include <initializer_list>
 #include <string_view>
 
@@ -9,7 +7,7 @@ namespace identity {
 
 namespace {
 
-std::u16string UnderInstallDir(const app::Context& context,
+std::u16string UnderInstallDir(const session::Context& context,
                                std::initializer_list<std::u16string_view> parts) {
     std::u16string path = InstallDir(context);
     for (std::u16string_view part : parts) {
@@ -21,28 +19,20 @@ std::u16string UnderInstallDir(const app::Context& context,
 
 } // namespace
 
-std::u16string InstallDir(const app::Context& context) {
+std::u16string InstallDir(const session::Context& context) {
     return context.config.installDir;
 }
 
-std::u16string IniFilePath(const app::Context& context) {
+std::u16string IniFilePath(const session::Context& context) {
     return UnderInstallDir(context, {u"Velmorn3.ini"});
 }
 
-std::u16string DatabaseFilePath(const app::Context& context) {
+std::u16string DatabaseFilePath(const session::Context& context) {
     return UnderInstallDir(context, {u"DATOS", u"EMP1", u"velmorn3."}) + u"fdb";
 }
 
-std::u16string ClientLibraryPath(const app::Context& context) {
+std::u16string ClientLibraryPath(const session::Context& context) {
     return UnderInstallDir(context, {u"Firebird", u"Bin", u"FbClient.dll"});
-}
-
-std::u16string ProductionInstallDir() {
-    return u"" ASR_PRODUCTION_INSTALL_DIR;
-}
-
-char16_t ProductionPathSeparator() {
-    return platform::PathSeparator;
 }
 
 } // namespace identity

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include <string>
 
@@ -9,15 +9,10 @@ namespace identity {
 // The fixed places of a Velmorn installation, built on the context's installation folder
 // with its path separator: C:\Velmorn3, C:\Velmorn3\Velmorn3.ini and
 // C:\Velmorn3\DATOS\EMP1\velmorn3.fdb in production on Windows.
-std::u16string InstallDir(const app::Context& context);
-std::u16string IniFilePath(const app::Context& context);
-std::u16string DatabaseFilePath(const app::Context& context);
+std::u16string InstallDir(const session::Context& context);
+std::u16string IniFilePath(const session::Context& context);
+std::u16string DatabaseFilePath(const session::Context& context);
 // The installation's own Firebird client library.
-std::u16string ClientLibraryPath(const app::Context& context);
-
-// The installation folder and separator the build was made for (C:\Velmorn3 with "\" on
-// Windows, the configured folder with "/" elsewhere).
-std::u16string ProductionInstallDir();
-char16_t ProductionPathSeparator();
+std::u16string ClientLibraryPath(const session::Context& context);
 
 } // namespace identity

@@ -1,6 +1,7 @@
 #include "identity/WorkstationProfile.h"
 
-#include "identity/Database.h"
+#include "database/CloseAdoObject.h"
+#include "identity/WorkstationDatabase.h"
 #include "text/Number.h"
 
 #include <exception>
@@ -24,24 +25,24 @@ constexpr std::u16string_view TouchScreenQuery =
     u"'¿USA PANTALLA TÁCTIL?' AND IDTERMINAL = (SELECT ID FROM INFO)";
 
 // Inside a composed text a NULL adds nothing.
-std::u16string TextOf(const FieldValue& value) {
+std::u16string TextOf(const database::FieldValue& value) {
     return value.IsNull() ? std::u16string() : value.Value();
 }
 
-bool IsOne(const FieldValue& value) {
+bool IsOne(const database::FieldValue& value) {
     return !value.IsNull() && text::Val(value.Value()) == 1;
 }
 
-bool IsLongerThanOneCharacter(const FieldValue& value) {
+bool IsLongerThanOneCharacter(const database::FieldValue& value) {
     return !value.IsNull() && value.Value().size() > 1;
 }
 
-std::u16string CustomerCodeFrom(const FieldValue& code) {
+std::u16string CustomerCodeFrom(const database::FieldValue& code) {
     const std::u16string& codeText = code.Value();
     return text::Val(codeText) == 0 ? std::u16string(DemonstrationCustomerCode) : codeText;
 }
 
-std::u16string TerminalTextFrom(const Recordset& profile) {
+std::u16string TerminalTextFrom(const database::Recordset& profile) {
     std::u16string terminal = u"Terminal";
     if (IsOne(profile.Field(u"REPLICA")))
         terminal += u" replicado";
@@ -53,14 +54,14 @@ std::u16string TerminalTextFrom(const Recordset& profile) {
 }
 
 void AppendWhenLongerThanOne(std::u16string& warehouse, std::u16string_view separator,
-                             const FieldValue& value) {
+                             const database::FieldValue& value) {
     if (IsLongerThanOneCharacter(value)) {
         warehouse += separator;
         warehouse += value.Value();
     }
 }
 
-void ReadProfileRow(app::SessionState& session, const Recordset& profile) {
+void ReadProfileRow(session::SessionState& session, const database::Recordset& profile) {
     session.CustomerName = profile.Field(u"NOMBRE").Value();
     session.CustomerCode = CustomerCodeFrom(profile.Field(u"CODIGO"));
     session.TerminalText = TerminalTextFrom(profile);
@@ -70,19 +71,19 @@ void ReadProfileRow(app::SessionState& session, const Recordset& profile) {
     AppendWhenLongerThanOne(session.WarehouseText, u" - Provincia: ", profile.Field(u"PROVINCIA"));
 }
 
-void ReadProfile(app::Context& context, std::shared_ptr<Recordset>& recordset) {
-    app::SessionState& session = context.session;
+void ReadProfile(session::Context& context, std::shared_ptr<database::Recordset>& recordset) {
+    session::SessionState& session = context.session;
     recordset = OpenRecordset(context, ProfileQuery);
     if (!recordset->EndOfFile())
         ReadProfileRow(session, *recordset);
-    CloseAdoObject(recordset);
+    database::CloseAdoObject(recordset);
     recordset = OpenRecordset(context, TouchScreenQuery);
     if (!recordset->EndOfFile())
         session.UsesTouchScreen = recordset->Field(0).Value() != u"NO" ? -1 : 0;
 }
 
-void UseDemonstrationCompany(app::Context& context) {
-    app::SessionState& session = context.session;
+void UseDemonstrationCompany(session::Context& context) {
+    session::SessionState& session = context.session;
     session.CustomerName = context.dialogs
                                .InputBox(u"Introduzca el nombre de su empresa.",
                                          u"Nombre de Empresa", u"Empresa de demostración")
@@ -93,8 +94,8 @@ void UseDemonstrationCompany(app::Context& context) {
 
 } // namespace
 
-void LoadWorkstationProfile(app::Context& context) {
-    std::shared_ptr<Recordset> recordset;
+void LoadWorkstationProfile(session::Context& context) {
+    std::shared_ptr<database::Recordset> recordset;
     try {
         ReadProfile(context, recordset);
     } catch (const std::exception&) {
@@ -102,8 +103,8 @@ void LoadWorkstationProfile(app::Context& context) {
     }
     if (context.session.CustomerName.empty())
         UseDemonstrationCompany(context);
-    CloseAdoObject(recordset);
-    CloseAdoObject(context.session.DbConnection);
+    database::CloseAdoObject(recordset);
+    database::CloseAdoObject(context.session.DbConnection);
 }
 
 } // namespace identity

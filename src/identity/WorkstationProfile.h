@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 namespace identity {
 
@@ -10,6 +10,6 @@ inline constexpr char16_t DemonstrationCustomerCode[] = u"0000000000001";
 // (CustomerCode, CustomerName, TerminalText, WarehouseText, UsesTouchScreen). When no
 // company name could be read, the demonstration company is used and the user is asked
 // for the name. Never fails; DbConnection is released before it returns.
-void LoadWorkstationProfile(app::Context& context);
+void LoadWorkstationProfile(session::Context& context);
 
 } // namespace identity

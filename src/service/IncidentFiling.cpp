@@ -19,12 +19,12 @@ constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
 
 // The name and telephone boxes hold one line: a pasted line break would let a typed
 // "TeamViewer ID = " start a line before the program's own agent line.
-void KeepContactOnOneLine(app::SessionState& session) {
+void KeepContactOnOneLine(session::SessionState& session) {
     for (std::u16string* field : {&session.ContactName, &session.ContactPhone})
         std::erase_if(*field, [](char16_t c) { return c == u'\r' || c == u'\n'; });
 }
 
-std::u16string NewIncidentText(const app::SessionState& session) {
+std::u16string NewIncidentText(const session::SessionState& session) {
     std::u16string text = u"Cliente:" + session.CustomerCode + u" " + session.CustomerName + u"\n";
     text += u"Terminal: " + session.TerminalText;
     if (session.UsesTouchScreen)
@@ -41,7 +41,7 @@ std::u16string NewIncidentText(const app::SessionState& session) {
 }
 
 // The agent was not detected when the incident was filed: name the one running now.
-std::u16string WithAgentCompleted(app::Context& context, const std::u16string& observation) {
+std::u16string WithAgentCompleted(session::Context& context, const std::u16string& observation) {
     const std::u16string notDetected =
         std::u16string(AgentMarker) + std::u16string(agent::NotFoundText);
     if (observation.find(notDetected) == std::u16string::npos)
@@ -52,8 +52,8 @@ std::u16string WithAgentCompleted(app::Context& context, const std::u16string& o
     return text::ReplaceAll(observation, notDetected, std::u16string(AgentMarker) + clientId);
 }
 
-void AppendReconnectionNote(app::Context& context) {
-    app::SessionState& session = context.session;
+void AppendReconnectionNote(session::Context& context) {
+    session::SessionState& session = context.session;
     std::u16string& text = session.IncidentText;
     text += u"\n\nReconexión: " +
             context.os.FormatDate(context.os.Now(), platform::DateFormat::GeneralDate) + u"\n";
@@ -67,7 +67,7 @@ void AppendReconnectionNote(app::Context& context) {
     }
 }
 
-std::u16string FilingDocument(const app::SessionState& session) {
+std::u16string FilingDocument(const session::SessionState& session) {
     return FillTemplate(SetDocTemplate,
                         {{u"##FECHA##", IncidentDateText(session.OpenIncidentDate)},
                          {u"##CODIGO##", EscapeDocumentString(session.CustomerCode)},
@@ -91,8 +91,8 @@ std::u16string IncidentNumberOf(std::u16string_view reply, const std::u16string&
 
 } // namespace
 
-std::u16string FileIncident(app::Context& context) {
-    app::SessionState& session = context.session;
+std::u16string FileIncident(session::Context& context) {
+    session::SessionState& session = context.session;
     KeepContactOnOneLine(session);
     if (session.OpenIncidentId >= 1) {
         AppendReconnectionNote(context);

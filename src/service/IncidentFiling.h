@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include <string>
 
@@ -11,6 +11,6 @@ namespace service {
 // the user, or the empty text when the service did not take it. IncidentText keeps the
 // observation as sent (line feeds and no carriage returns); a new incident's
 // OpenIncidentDate becomes the filing time.
-std::u16string FileIncident(app::Context& context);
+std::u16string FileIncident(session::Context& context);
 
 } // namespace service

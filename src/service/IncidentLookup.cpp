@@ -30,7 +30,7 @@ std::optional<int32_t> TypedNumber(std::u16string_view typedText) {
 
 } // namespace
 
-std::u16string FetchIncident(app::Context& context, int32_t number) {
+std::u16string FetchIncident(session::Context& context, int32_t number) {
     std::u16string result(NotFoundMarkup);
     try {
         const std::u16string document = FillTemplate(
@@ -45,7 +45,7 @@ std::u16string FetchIncident(app::Context& context, int32_t number) {
     return result;
 }
 
-std::u16string IncidentStatusMarkup(app::Context& context, std::u16string_view typedText) {
+std::u16string IncidentStatusMarkup(session::Context& context, std::u16string_view typedText) {
     const std::optional<int32_t> number = TypedNumber(typedText);
     if (!number)
         return std::u16string(NoDataMarkup);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include <cstdint>
 #include <string>
@@ -20,11 +20,11 @@ inline constexpr std::u16string_view NoConnectionMarkup =
 
 // The service's document of the incident with that number (GETDOC), or NotFoundMarkup
 // when no reply arrived.
-std::u16string FetchIncident(app::Context& context, int32_t number);
+std::u16string FetchIncident(session::Context& context, int32_t number);
 
 // The status view of the incident whose number the user typed, as markup;
 // NoDataMarkup when the service knows no such incident of this customer or the number
 // cannot be one, NoConnectionMarkup when no readable reply arrived.
-std::u16string IncidentStatusMarkup(app::Context& context, std::u16string_view typedText);
+std::u16string IncidentStatusMarkup(session::Context& context, std::u16string_view typedText);
 
 } // namespace service

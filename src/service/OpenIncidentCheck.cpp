@@ -19,7 +19,7 @@ namespace {
 constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
 constexpr int64_t ReusableHours = 6;
 
-std::u16string ListingUrl(const app::Context& context) {
+std::u16string ListingUrl(const session::Context& context) {
     return ServiceUrl(
         context, FillTemplate(GetAvisosTemplate,
                               {{u"##CODIGO##", EscapeDocumentString(context.session.CustomerCode)},
@@ -39,7 +39,7 @@ std::optional<size_t> AgentLine(std::u16string_view observation) {
 
 // The observation of the incident's first line; a missing line or observation leaves
 // the fields at their reset values.
-void TakeFirstLine(app::SessionState& session, const json::JsonValue& line) {
+void TakeFirstLine(session::SessionState& session, const json::JsonValue& line) {
     const json::JsonValue& observation = line[u"OBSERVACION"];
     if (!line.IsDictionary() || !observation.IsDictionary())
         return;
@@ -50,14 +50,14 @@ void TakeFirstLine(app::SessionState& session, const json::JsonValue& line) {
 
 // Takes the first listed incident when it is recent, and reads its first line with the
 // same parser.
-void TakeRecentIncident(app::Context& context, json::clsJson& parser,
+void TakeRecentIncident(session::Context& context, json::clsJson& parser,
                         const json::JsonValue& listed) {
     const std::optional<double> date = ParseServiceDate(TextOf(listed[u"FECHA"]));
     const std::optional<int32_t> id = WholeNumber(listed[u"ID"]);
     const std::optional<int32_t> number = WholeNumber(listed[u"NUMERO"]);
     if (!date || !id || !number || ClockHourAge(*date, context.os.Now()) >= ReusableHours)
         return;
-    app::SessionState& session = context.session;
+    session::SessionState& session = context.session;
     session.OpenIncidentId = *id;
     session.OpenIncidentDate = *date;
     session.OpenIncidentNumber = TextOf(listed[u"NUMERO"]);
@@ -67,7 +67,7 @@ void TakeRecentIncident(app::Context& context, json::clsJson& parser,
 
 } // namespace
 
-void ClearOpenIncident(app::SessionState& session) {
+void ClearOpenIncident(session::SessionState& session) {
     session.OpenIncidentId = -1;
     session.OpenIncidentDate = 0;
     session.OpenIncidentNumber.clear();
@@ -76,7 +76,7 @@ void ClearOpenIncident(app::SessionState& session) {
     session.IncidentText.clear();
 }
 
-void CheckOpenIncident(app::Context& context) {
+void CheckOpenIncident(session::Context& context) {
     ClearOpenIncident(context.session);
     const std::u16string reply = FetchServiceReply(context, ListingUrl(context), true);
     if (reply.empty())
@@ -90,7 +90,7 @@ void CheckOpenIncident(app::Context& context) {
         ClearOpenIncident(context.session);
 }
 
-std::u16string IncidentAgentId(app::Context& context, std::u16string_view observation) {
+std::u16string IncidentAgentId(session::Context& context, std::u16string_view observation) {
     const std::optional<size_t> line = AgentLine(observation);
     if (!line)
         return {};

@@ -86,13 +86,9 @@ std::u16string PercentEncodeDocument(std::u16string_view document) {
     return encoded;
 }
 
-std::u16string ServiceUrl(const app::Context& context, std::u16string_view document) {
+std::u16string ServiceUrl(const session::Context& context, std::u16string_view document) {
     return u"http://" + context.config.serviceHost + std::u16string(ServicePath) + u"?" +
            PercentEncodeDocument(document);
-}
-
-std::u16string ProductionServiceHost() {
-    return u"" ASR_PRODUCTION_SERVICE_HOST;
 }
 
 } // namespace service

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include <initializer_list>
 #include <string>
@@ -27,9 +27,6 @@ std::u16string FillTemplate(std::u16string_view documentTemplate,
 std::u16string PercentEncodeDocument(std::u16string_view document);
 
 // http://, the service host, the service path, "?" and the encoded document.
-std::u16string ServiceUrl(const app::Context& context, std::u16string_view document);
-
-// The host of the support service the build was made for.
-std::u16string ProductionServiceHost();
+std::u16string ServiceUrl(const session::Context& context, std::u16string_view document);
 
 } // namespace service

@@ -1,8 +1,9 @@
 #include "service/ServiceTransport.h"
 
 #include "identity/InstallationPaths.h"
-#include "platform/FileHelpers.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Files.h"
+#include "platform/Processes.h"
+#include "platform/Utf8Text.h"
 
 #include <optional>
 
@@ -10,7 +11,7 @@ namespace service {
 
 namespace {
 
-std::u16string UnderWgetFolder(const app::Context& context, std::u16string_view name) {
+std::u16string UnderWgetFolder(const session::Context& context, std::u16string_view name) {
     const char16_t separator = context.config.pathSeparator;
     return identity::InstallDir(context) + separator + u"Wget" + separator + std::u16string(name);
 }
@@ -21,7 +22,7 @@ bool StaysOneArgument(std::u16string_view url) {
     return url.find(u'"') == std::u16string_view::npos && !url.ends_with(u'\\');
 }
 
-std::u16string FetchCommandLine(const app::Context& context, std::u16string_view url) {
+std::u16string FetchCommandLine(const session::Context& context, std::u16string_view url) {
     return FetchToolPath(context) + u" " + std::u16string(FetchOptions) + u" -O " +
            ResponseFilePath(context) + u" \"" + std::u16string(url) + u"\"";
 }
@@ -54,32 +55,33 @@ bool EndsBeforeItsValueCloses(std::u16string_view text) {
     return true;
 }
 
-// Marks the one request of the program as running for as long as it lives.
-class RunningRequest {
+// Holds the response file for the request for as long as it lives.
+class ResponseFileUse {
 public:
-    explicit RunningRequest(app::Context& context) : context(context) {
-        context.serviceRequestRunning = true;
+    explicit ResponseFileUse(session::Context& context) : context(context) {
+        context.responseFileInUse = true;
     }
-    RunningRequest(const RunningRequest&) = delete;
-    RunningRequest& operator=(const RunningRequest&) = delete;
-    ~RunningRequest() { context.serviceRequestRunning = false; }
+    ResponseFileUse(const ResponseFileUse&) = delete;
+    ResponseFileUse& operator=(const ResponseFileUse&) = delete;
+    ~ResponseFileUse() { context.responseFileInUse = false; }
 
 private:
-    app::Context& context;
+    session::Context& context;
 };
 
 } // namespace
 
-std::u16string FetchToolPath(const app::Context& context) {
+std::u16string FetchToolPath(const session::Context& context) {
     return UnderWgetFolder(context, u"Wget.exe");
 }
 
-std::u16string ResponseFilePath(const app::Context& context) {
+std::u16string ResponseFilePath(const session::Context& context) {
     return UnderWgetFolder(context, u"respuesta.json");
 }
 
-std::u16string FetchServiceReply(app::Context& context, std::u16string_view url, bool utf8Step) {
-    if (context.serviceRequestRunning || !StaysOneArgument(url))
+std::u16string FetchServiceReply(session::Context& context, std::u16string_view url,
+                                 bool utf8Step) {
+    if (context.responseFileInUse || !StaysOneArgument(url))
         return {};
     const std::u16string commandLine =
         FetchCommandLine(context, utf8Step ? platform::Utf8ByteText(context.os, url) : url);
@@ -89,7 +91,7 @@ std::u16string FetchServiceReply(app::Context& context, std::u16string_view url,
     const std::u16string responseFile = ResponseFilePath(context);
     if (!platform::DeleteFiles(context.os, responseFile))
         return {};
-    RunningRequest running(context);
+    ResponseFileUse inUse(context);
     const std::optional<uint32_t> exitCode = platform::RunHiddenAndWait(
         context.os, context.events, commandLine, platform::AtPollLimit::Stop);
     std::u16string reply = platform::ReadWholeFile(context.os, responseFile);
@@ -99,10 +101,6 @@ std::u16string FetchServiceReply(app::Context& context, std::u16string_view url,
     if (!toolSucceeded || EndsBeforeItsValueCloses(reply))
         return {};
     return reply;
-}
-
-bool ServiceRequestRunning(const app::Context& context) {
-    return context.serviceRequestRunning;
 }
 
 } // namespace service

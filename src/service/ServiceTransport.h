@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Context.h"
 #include "platform/SystemTraits.h"
+#include "session/Context.h"
 
 #include <cstddef>
 #include <string>
@@ -18,18 +18,16 @@ using platform::CommandLineLimit;
 inline constexpr std::u16string_view FetchOptions = u"--tries=1 --timeout=30";
 
 // The fetch tool and the one response file every request shares.
-std::u16string FetchToolPath(const app::Context& context);
-std::u16string ResponseFilePath(const app::Context& context);
+std::u16string FetchToolPath(const session::Context& context);
+std::u16string ResponseFilePath(const session::Context& context);
 
 // Fetches the URL with the fetch tool into a fresh response file and gives its content:
 // the empty text when no whole reply arrived (the tool failed, or the text ends before
 // its JSON value closes). With the UTF-8 step the tool receives the URL's UTF-8 bytes.
-// Refused (empty) while another request waits, for a URL that would not reach the tool
-// as one argument, for a command line beyond the limit and when the old response file
-// cannot be deleted. A tool still running after the last poll is stopped.
-std::u16string FetchServiceReply(app::Context& context, std::u16string_view url, bool utf8Step);
-
-// True while a fetch waits for its tool.
-bool ServiceRequestRunning(const app::Context& context);
+// Refused (empty) while another request holds the response file (responseFileInUse), for
+// a URL that would not reach the tool as one argument, for a command line beyond the
+// limit and when the old response file cannot be deleted. A tool still running after
+// the last poll is stopped.
+std::u16string FetchServiceReply(session::Context& context, std::u16string_view url, bool utf8Step);
 
 } // namespace service

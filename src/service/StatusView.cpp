@@ -10,7 +10,7 @@ namespace service {
 namespace {
 
 // A service date in the user's format; a text that is no date shows as it is.
-std::u16string ShownDate(app::Context& context, const json::JsonValue& value,
+std::u16string ShownDate(session::Context& context, const json::JsonValue& value,
                          platform::DateFormat format) {
     const std::u16string text = TextOf(value);
     const std::optional<double> date = ParseServiceDate(text);
@@ -22,7 +22,7 @@ std::optional<int32_t> StateCode(const json::JsonValue& state) {
     return state.IsEmpty() ? 0 : WholeNumber(state);
 }
 
-std::u16string StateText(app::Context& context, const json::JsonValue& incident) {
+std::u16string StateText(session::Context& context, const json::JsonValue& incident) {
     switch (StateCode(incident[u"CABECERA"][u"ESTADO"]).value_or(-1)) {
     case 0:
         return u"Indefenido"; // as the service side has it
@@ -81,7 +81,7 @@ std::u16string MarkupEscape(std::u16string_view text) {
     return escaped;
 }
 
-std::u16string StatusView(app::Context& context, const json::JsonValue& incident) {
+std::u16string StatusView(session::Context& context, const json::JsonValue& incident) {
     const json::JsonValue& header = incident[u"CABECERA"];
     const json::JsonValue& firstLine = incident[u"LINEAS"][1];
     const json::JsonValue& operatorRecord = firstLine[u"OPERADOR"];

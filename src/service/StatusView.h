@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include "json/JsonValue.h"
 #include <string>
@@ -15,6 +15,6 @@ std::u16string MarkupEscape(std::u16string_view text);
 
 // The status view of an incident document that the service found: number, date,
 // observation, operator and state. Missing values show as empty text.
-std::u16string StatusView(app::Context& context, const json::JsonValue& incident);
+std::u16string StatusView(session::Context& context, const json::JsonValue& incident);
 
 } // namespace service

@@ -74,7 +74,7 @@ FormView& Form::View() {
     return *view;
 }
 
-app::Context& Form::Context() {
+session::Context& Form::Context() {
     return windows.Context();
 }
 

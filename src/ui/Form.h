@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 #include "ui/FormTable.h"
 #include "ui/FormView.h"
 #include "ui/ViewEvents.h"
@@ -36,7 +36,7 @@ protected:
     // Runs before the view goes.
     virtual void OnUnload() {}
     FormView& View();
-    app::Context& Context();
+    session::Context& Context();
 
     Windows& windows;
 

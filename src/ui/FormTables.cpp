@@ -59,7 +59,7 @@ FormTable SplashTable() {
             }};
 }
 
-FormTable FrmMainTable(const app::Configuration& config) {
+FormTable FrmMainTable(const session::Configuration& config) {
     return {.name = u"frmMain",
             .caption = u"Asistencia Remota Lunadoro",
             .clientWidth = 11955,

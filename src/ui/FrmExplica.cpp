@@ -2,7 +2,8 @@
 
 #include "agent/AgentDiscovery.h"
 #include "agent/AgentLaunch.h"
-#include "platform/FileHelpers.h"
+#include "platform/Files.h"
+#include "platform/Shell.h"
 #include "service/IncidentFiling.h"
 #include "service/OpenIncidentCheck.h"
 #include "service/ServiceTransport.h"
@@ -52,7 +53,7 @@ void FrmExplica::Continue() {
     {
         Windows::RequestScope request(windows);
         View().SetVisible(Pb00, true);
-        app::SessionState& session = Context().session;
+        session::SessionState& session = Context().session;
         session.AgentClientId.clear();
         session.ProblemText.clear();
         session.ContactName.clear();
@@ -63,7 +64,7 @@ void FrmExplica::Continue() {
 }
 
 void FrmExplica::RequestSupport() {
-    app::Context& context = Context();
+    session::Context& context = Context();
     ShowProgress(u"Borrando ficheros temporales...");
     platform::DeleteFiles(context.os, service::ResponseFilePath(context));
     service::CheckOpenIncident(context);

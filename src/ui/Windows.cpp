@@ -21,7 +21,7 @@ template <typename Window> bool Loaded(const std::unique_ptr<Window>& instance) 
 
 } // namespace
 
-Windows::Windows(app::Context& context, ViewFactory& views) : context(context), views(views) {}
+Windows::Windows(session::Context& context, ViewFactory& views) : context(context), views(views) {}
 
 Windows::~Windows() = default;
 

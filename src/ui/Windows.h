@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Context.h"
+#include "session/Context.h"
 #include "ui/FormView.h"
 
 #include <memory>
@@ -16,7 +16,7 @@ class frmDialog;
 // the windows share: the front end, the context and the service request under way.
 class Windows {
 public:
-    Windows(app::Context& context, ViewFactory& views);
+    Windows(session::Context& context, ViewFactory& views);
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -44,7 +44,7 @@ public:
     };
     bool RequestRunning() const { return requestsRunning > 0; }
 
-    app::Context& Context() { return context; }
+    session::Context& Context() { return context; }
     ViewFactory& Views() { return views; }
     // Called by a window that has just been unloaded.
     void WindowUnloaded();
@@ -52,7 +52,7 @@ public:
 private:
     void ClosePendingWindows();
 
-    app::Context& context;
+    session::Context& context;
     ViewFactory& views;
     int32_t requestsRunning = 0;
     std::unique_ptr<Splash> splash;

@@ -1,6 +1,6 @@
 #include "ui/frmDialog.h"
 
-#include "platform/FileHelpers.h"
+#include "platform/Shell.h"
 #include "service/IncidentLookup.h"
 #include "ui/FormTables.h"
 #include "ui/Windows.h"

@@ -2,7 +2,7 @@
 
 #include "agent/AgentDiscovery.h"
 #include "identity/InstallationPaths.h"
-#include "platform/FileHelpers.h"
+#include "platform/Shell.h"
 #include "text/Encoding.h"
 #include "ui/AgentIdText.h"
 #include "ui/FormTables.h"
@@ -102,7 +102,7 @@ void frmMain::ShowSupportForm() {
 }
 
 void frmMain::OpenHelpPage(std::u16string_view path) {
-    const app::Context& context = Context();
+    const session::Context& context = Context();
     platform::ShellOpen(context.os, u"https://" + context.config.webHost + std::u16string(path),
                         identity::InstallDir(context), context.config.pathSeparator);
 }

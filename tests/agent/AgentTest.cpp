@@ -3,7 +3,7 @@
 #include "agent/AgentInstall.h"
 #include "agent/AgentLaunch.h"
 #include "agent/ClsRegistro.h"
-#include "app/Context.h"
+#include "session/Context.h"
 #include "text/Encoding.h"
 #include "text/RuntimeError.h"
 #include "text/Text.h"
@@ -68,8 +68,8 @@ protected:
     WatchedOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
 };
 
 // A ClientID or version of fewer than two characters is not taken; what is taken keeps

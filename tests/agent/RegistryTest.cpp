@@ -4,7 +4,7 @@
 #include "RealSystem.h"
 #include "agent/AgentDiscovery.h"
 #include "agent/ClsRegistro.h"
-#include "app/Context.h"
+#include "session/Context.h"
 #include "text/Encoding.h"
 
 #include <chrono>
@@ -134,8 +134,8 @@ TEST_F(Registry, EveryValueTypeReadsAsTextFromAVersion5Export) {
 
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
     EXPECT_EQ(agent::GetAgentClientId(context), u"987654321");
     EXPECT_EQ(agent::GetAgentVersion(context), u"9.0.1");
     EXPECT_EQ(agent::GetAgentInstallDir(context), u"C:\\Program Files (x86)\\TeamViewer");

@@ -23,7 +23,7 @@ std::string FreshInstallation() {
     return folder.string();
 }
 
-bool Walk(driver::ScriptedUser& user, const app::Configuration& config) {
+bool Walk(driver::ScriptedUser& user, const session::Configuration& config) {
     user.Start();
     ui::qt::RunProgram(config);
     user.Finish();
@@ -47,12 +47,12 @@ void EndToEndTest::requestThenLookup() {
     QVERIFY(service.waitForReadyRead(10000));
     const QString listening = QString::fromUtf8(service.readLine()).trimmed();
     QVERIFY2(listening.startsWith("listening on "), qPrintable(listening));
-    const app::Configuration config{.installDir = std::u16string(folder.begin(), folder.end()),
-                                    .pathSeparator = u'/',
-                                    .serviceHost = listening.mid(13).toStdU16String(),
-                                    .webHost = u"www.lunadoro.example",
-                                    .supportEmail = u"soporte@lunadoro.example",
-                                    .standbyPhone = u"(+34) 900 000 000"};
+    const session::Configuration config{.installDir = std::u16string(folder.begin(), folder.end()),
+                                        .pathSeparator = u'/',
+                                        .serviceHost = listening.mid(13).toStdU16String(),
+                                        .webHost = u"www.lunadoro.example",
+                                        .supportEmail = u"soporte@lunadoro.example",
+                                        .standbyPhone = u"(+34) 900 000 000"};
 
     driver::RequestWalk request{.problem = QStringLiteral("No abre el cajón\n¿Ayuda?"),
                                 .name = QStringLiteral("Begoña Muñoz"),

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeOs.h"
-#include "app/Context.h"
+#include "session/Context.h"
 
 #include <filesystem>
 #include <memory>
@@ -31,8 +31,8 @@ public:
     std::unique_ptr<platform::Os> os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context;
+    session::SessionState session;
+    session::Context context;
 };
 
 } // namespace identity::testing

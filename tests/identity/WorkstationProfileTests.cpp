@@ -23,7 +23,7 @@ const Profile Shop{u"4711", u"Ultramarinos Peñalver, S.A.", u"Terminal Nº 3 CA
 
 Profile Loaded(TestInstallation& installation) {
     LoadWorkstationProfile(installation.context);
-    const app::SessionState& session = installation.session;
+    const session::SessionState& session = installation.session;
     EXPECT_EQ(session.DbConnection, nullptr) << "released once read";
     return {session.CustomerCode, session.CustomerName, session.TerminalText, session.WarehouseText,
             text::FromInt(session.UsesTouchScreen)};

@@ -2,8 +2,9 @@
 // does, give hidden programs no terminal, and map the Windows-only programs.
 #include "FakeOs.h"
 #include "RealSystem.h"
-#include "platform/FileHelpers.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
+#include "platform/Shell.h"
+#include "platform/WindowSearch.h"
 #include "platform/posix/PosixOs.h"
 #include "text/Encoding.h"
 

@@ -1,7 +1,8 @@
 // The file and code-page helpers on the real system: the Linux backend natively, the
 // Win32 one under Wine.
 #include "RealSystem.h"
-#include "platform/FileHelpers.h"
+#include "platform/Files.h"
+#include "platform/Utf8Text.h"
 
 #include <algorithm>
 #include <filesystem>

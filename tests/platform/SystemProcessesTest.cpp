@@ -2,8 +2,9 @@
 // Win32 one under Wine.
 #include "FakeOs.h"
 #include "RealSystem.h"
-#include "platform/FileHelpers.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
+#include "platform/Utf8Text.h"
+#include "platform/WindowSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "FakeOs.h"
-#include "app/Context.h"
 #include "service/IncidentFiling.h"
 #include "service/IncidentLookup.h"
 #include "service/OpenIncidentCheck.h"
 #include "service/RequestDocument.h"
 #include "service/ServiceTransport.h"
+#include "session/Context.h"
 #include "text/Encoding.h"
 
 #include "json/clsJson.h"
@@ -42,8 +42,8 @@ struct ServiceTestContext {
     fixtures::FakeOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{
+    session::SessionState session;
+    session::Context context{
         os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"soporte.test", u""}};
     std::vector<std::string> replies;
     size_t served = 0;
@@ -133,13 +133,13 @@ TEST_F(ServiceTest, OneRequestAtATimeAndAToolThatNeverEndsIsStopped) {
     std::u16string nested = u"not asked";
     events.onPump = [&] {
         if (events.count == 1) {
-            EXPECT_TRUE(ServiceRequestRunning(context));
+            EXPECT_TRUE(context.responseFileInUse);
             nested = FetchServiceReply(context, u"http://h/p?b", true);
         }
     };
     EXPECT_EQ(FetchServiceReply(context, u"http://h/p?a", true), u"");
     EXPECT_EQ(nested, u"");
-    EXPECT_FALSE(ServiceRequestRunning(context));
+    EXPECT_FALSE(context.responseFileInUse);
     EXPECT_EQ(os.started.size(), 1u);
     EXPECT_EQ(events.count, 1000);
     EXPECT_EQ(os.terminated, std::vector<platform::ProcessId>{os.started[0].id});

@@ -1,10 +1,10 @@
 #include "FakeOs.h"
 #include "IncidentStore.h"
-#include "app/Context.h"
 #include "platform/posix/PosixOs.h"
 #include "service/IncidentFiling.h"
 #include "service/IncidentLookup.h"
 #include "service/OpenIncidentCheck.h"
+#include "session/Context.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/markup/MarkupParser.h"
@@ -109,8 +109,8 @@ struct StandIn {
     FixedClockOs os{folder / "registry.reg", false};
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{
+    session::SessionState session;
+    session::Context context{
         os, dialogs, events, session, {text::Utf8ToUtf16(folder / "Velmorn3"), u'/', u"", u""}};
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeOs.h"
-#include "app/Context.h"
+#include "session/Context.h"
 #include "ui/FormView.h"
 #include "ui/ViewEvents.h"
 #include "ui/Windows.h"
@@ -104,10 +104,10 @@ inline constexpr uint32_t Hklm = 0x80000002;
 inline constexpr char16_t AgentKey[] = u"SOFTWARE\\Wow6432Node\\TeamViewer";
 
 // The installation every window test runs in.
-inline const app::Configuration Installation{.installDir = u"C:\\Velmorn3",
-                                             .serviceHost = u"127.0.0.1:9",
-                                             .webHost = u"ayuda.example.net",
-                                             .standbyPhone = u"(+34) 900 123 456"};
+inline const session::Configuration Installation{.installDir = u"C:\\Velmorn3",
+                                                 .serviceHost = u"127.0.0.1:9",
+                                                 .webHost = u"ayuda.example.net",
+                                                 .standbyPhone = u"(+34) 900 123 456"};
 
 // One run of the program over the fake OS and fake windows, with a current agent whose
 // ClientID is 123456789.
@@ -120,8 +120,8 @@ struct UiRun {
     FakeViews views;
     LoggingDialogs dialogs{views.log};
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, Installation};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, Installation};
     Windows windows{context, views};
 };
 

@@ -27,8 +27,8 @@ struct Program {
     fixtures::FakeOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, Installation};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, Installation};
     bool over = false;
     std::unique_ptr<FrontEnd> user = MakeFrontEnd(os, [this] { over = true; });
     Windows windows{context, user->Views()};

@@ -1,4 +1,4 @@
-#include "identity/ClientLibrary.h"
+#include "database/ClientLibrary.h"
 #include "platform/win32/Win32Os.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@ using platform::win32::Win32Os;
 TEST(ClientLibraryOnWindows, FindsTheLibrariesInstalledBesideIt) {
     Win32Os os;
     const std::u16string folder = os.ProgramFolder() + u"\\Firebird\\Bin\\";
-    const identity::ClientLibrary& client =
-        identity::LoadClientLibrary(os, folder + u"FbClient.dll");
+    const database::ClientLibrary& client =
+        database::LoadClientLibrary(os, folder + u"FbClient.dll");
     // The stand-in's entry points take no arguments.
     auto* entry = reinterpret_cast<void*>(client.attachDatabase);
     EXPECT_EQ(reinterpret_cast<int (*)()>(entry)(), 42);
@@ -22,7 +22,7 @@ TEST(ClientLibraryOnWindows, FindsTheLibrariesInstalledBesideIt) {
     std::string failure;
     EXPECT_EQ(os.LoadLibrary(folder + u"Missing.dll", failure), 0u);
     EXPECT_NE(failure, "");
-    EXPECT_THROW(identity::LoadClientLibrary(os, folder + u"FbRuntime.dll"), std::runtime_error)
+    EXPECT_THROW(database::LoadClientLibrary(os, folder + u"FbRuntime.dll"), std::runtime_error)
         << "a library without the client's functions";
 }
 

@@ -36,8 +36,8 @@ TEST(RegistryView, EachBuildReadsTheAgentInItsOwnView) {
 
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
-    app::SessionState session;
-    app::Context context{os, dialogs, events, session, {}};
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, {}};
     EXPECT_EQ(agent::GetAgentClientId(context), u"222222222");
 }
 

@@ -1,6 +1,6 @@
 // What only the Win32 backend answers: Windows' own formats, access rights and file locks.
 #include "RealSystem.h"
-#include "platform/ProcessRunner.h"
+#include "platform/Processes.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <gtest/gtest.h>

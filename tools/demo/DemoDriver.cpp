@@ -12,7 +12,7 @@
 
 namespace {
 
-bool Run(driver::ScriptedUser& user, const app::Configuration& config) {
+bool Run(driver::ScriptedUser& user, const session::Configuration& config) {
     user.Start();
     ui::qt::RunProgram(config);
     user.Finish();
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     QApplication application(toolkitArguments, argv);
     const QString pictures = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(pictures);
-    const app::Configuration config = app::ProductionConfiguration();
+    const session::Configuration config = app::ProductionConfiguration();
 
     driver::RequestWalk request{.problem = QStringLiteral("La impresora de tickets no corta el "
                                                           "papel. ¿Pueden revisarlo?"),

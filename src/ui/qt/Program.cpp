@@ -23,13 +23,13 @@ QIcon ProgramIcon() {
 
 } // namespace
 
-int RunProgram(const app::Configuration& config) {
+int RunProgram(const session::Configuration& config) {
     QApplication::setWindowIcon(ProgramIcon());
     auto os = platform::CreateSystemOs(config.installDir);
     QtDialogs dialogs;
     QtEventPump events;
-    app::SessionState session;
-    app::Context context{*os, dialogs, events, session, config};
+    session::SessionState session;
+    session::Context context{*os, dialogs, events, session, config};
     QtViewFactory views(*os, [] { QCoreApplication::exit(0); });
     Windows windows(context, views);
 

@@ -1,4 +1,5 @@
-// Asistencia Remota on Windows: no switches, no environment, the build's configuration.
+// Asistencia Remota on Windows: no switches, no environment, the configuration the program
+// links (the end-to-end test's program links the stand-in service's host).
 #include "app/Main.h"
 #include "app/ProductionConfiguration.h"
 #include "platform/SystemOs.h"
@@ -14,22 +15,13 @@
 
 namespace {
 
-app::Configuration Configuration() {
-    app::Configuration config = app::ProductionConfiguration();
-#ifdef ASR_TEST_SERVICE_HOST
-    // The end-to-end test's build talks to the stand-in service on this machine.
-    config.serviceHost = u"" ASR_TEST_SERVICE_HOST;
-#endif
-    return config;
-}
-
 int Run() {
-    const app::Configuration config = Configuration();
+    const session::Configuration config = app::ProductionConfiguration();
     auto os = platform::CreateSystemOs(config.installDir);
     ui::win32::Win32Dialogs dialogs;
     ui::win32::Win32EventPump events;
-    app::SessionState session;
-    app::Context context{*os, dialogs, events, session, config};
+    session::SessionState session;
+    session::Context context{*os, dialogs, events, session, config};
     ui::win32::Win32ViewFactory views;
     ui::Windows windows(context, views);
 
