@@ -76,7 +76,7 @@ cmake --build --preset release --target asr_bench asr_bench_identity asr_bench_s
 step "End to end under Wine: the Windows program, Wget.exe and the stand-in service"
 configure dev
 cmake --build --preset dev --target asr_support_service asr_support_admin
-tests/win32ui/end-to-end.sh "$end_to_end_build" build/dev/tools/support-service/asr_support_service
+tests/ui/win32/end-to-end.sh "$end_to_end_build" build/dev/tools/support-service/asr_support_service
 
 step "Debug build, all tests"
 configure dev

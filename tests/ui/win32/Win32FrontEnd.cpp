@@ -1,6 +1,6 @@
 // The Win32 front end under Wine, its windows found by caption and control id and driven
 // with the messages a user's actions send.
-#include "../ui/FrontEnd.h"
+#include "../FrontEnd.h"
 #include "platform/Processes.h"
 #include "platform/win32/DdeSource.h"
 #include "platform/win32/Win32Os.h"

@@ -47,7 +47,7 @@ service_pid=$!
 for _ in $(seq 100); do grep -q listening "$out/service.log" && break; sleep 0.1; done
 
 program=$build/src/ui/win32/AsistenciaRemotaPrueba.exe
-user=$build/tests/win32ui/EndToEndUser.exe
+user=$build/tests/ui/win32/EndToEndUser.exe
 folder=$(winepath -w "$out")
 # run NAME USER_ARGUMENTS...: the program and its user side by side; the user's report
 # in NAME.txt.
