@@ -18,7 +18,7 @@ service=$2
 out=$build/end-to-end
 port=$(sed -n 's/^ASR_TEST_SERVICE_PORT:STRING=//p' "$build/CMakeCache.txt")
 rm -rf "$out" && mkdir -p "$out"
-source "$here/../../tools/wine/env.sh" "$out"
+source "$here/../../../tools/wine/env.sh" "$out"
 
 # A prefix of its own on this display, with Wine's Tahoma and MS Sans Serif, and Wine
 # drawing the window frames (no window manager runs here).
