@@ -12,6 +12,7 @@
 
 #include "json/clsJson.h"
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace ui {
 namespace {
@@ -80,7 +81,10 @@ TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
                 EXPECT_EQ(program.user->Caption(form, id), entry.caption) << Utf8(entry.name);
             }
         }
+        EXPECT_THROW(view->SetVisible({u"Nada"}, true), std::out_of_range);
         view->Close();
+        view->SetCaption({u"Nada"}, u"x"); // a closed view does nothing
+        EXPECT_EQ(view->Text(Tx00), u"");
     }
 }
 
