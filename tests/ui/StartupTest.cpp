@@ -13,10 +13,6 @@ using Log = std::vector<std::u16string>;
 
 constexpr ControlId Ch00{u"Ch00"}, Bt00{u"Bt00"}, Lb00{u"Lb00"}, Lb05{u"Lb05"};
 
-size_t Count(const std::u16string& text, char16_t c) {
-    return size_t(std::count(text.begin(), text.end(), c));
-}
-
 // The user's actions on the terms: t tick, u untick, c continue, x close box.
 void Act(FakeView& terms, std::string_view actions) {
     for (char action : actions) {
@@ -40,11 +36,8 @@ TEST(StartupTest, TermsDecideWhetherAnythingElseRuns) {
 
         app::Main(run.context, run.windows);
 
-        const std::u16string terms = run.views[u"Splash"][Lb00].caption;
-        EXPECT_EQ(Count(terms, u'\r'), 15u);
-        EXPECT_EQ(Count(terms, u'\n'), 15u);
-        EXPECT_EQ(terms.find(u"\r\n", terms.size() - 2), terms.npos);
-        EXPECT_NE(terms.find(u"guardia: (+34) 900 123 456.\r\n"), terms.npos);
+        EXPECT_NE(run.views[u"Splash"][Lb00].caption.find(u"guardia: (+34) 900 123 456."),
+                  std::u16string::npos);
         if (accepted)
             EXPECT_EQ(run.views.log,
                       (Log{u"modal Splash", u"close Splash", u"input", u"show frmMain"}));
