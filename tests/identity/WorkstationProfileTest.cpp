@@ -39,14 +39,12 @@ TEST(WorkstationProfile, ReadsTheShopFromItsDatabaseWithAccentsIntact) {
         {"UPDATE TERMINALES SET REPLICA = 1;", &Profile::terminal,
          u"Terminal replicado Nº 3 CAJA 1"},
         {"UPDATE TERMINALES SET REPLICA = NULL;", &Profile::terminal, u"Terminal Nº 3 CAJA 1"},
-        {"UPDATE ALMACENES SET DESCRIPCION = NULL;", &Profile::warehouse,
-         u"Almacén  -> C/ MAYOR 1 - Localidad: MADRID - Provincia: MADRID"},
         // Warehouse parts of one character or none are left out.
         {"UPDATE ALMACENES SET DIRECCION = ''; UPDATE PROVINCIAS SET DESCRIPCION = 'M';",
          &Profile::warehouse, u"Almacén CENTRAL - Localidad: MADRID"},
-        {"UPDATE ALMACENES SET DIRECCION = NULL; UPDATE LOCALIDADES SET DESCRIPCION = 'X';"
-         "UPDATE PROVINCIAS SET DESCRIPCION = NULL;",
-         &Profile::warehouse, u"Almacén CENTRAL"},
+        {"UPDATE ALMACENES SET DESCRIPCION = NULL, DIRECCION = NULL; UPDATE LOCALIDADES SET "
+         "DESCRIPCION = 'X'; UPDATE PROVINCIAS SET DESCRIPCION = NULL;",
+         &Profile::warehouse, u"Almacén "},
         {"UPDATE ALMACENES SET DIRECCION = 'C1'; UPDATE LOCALIDADES SET DESCRIPCION = 'LO';"
          "UPDATE PROVINCIAS SET DESCRIPCION = 'PR';",
          &Profile::warehouse, u"Almacén CENTRAL -> C1 - Localidad: LO - Provincia: PR"},
