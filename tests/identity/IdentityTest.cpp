@@ -1,5 +1,4 @@
 #include "FakeOs.h"
-#include "database/ConnectionAttributes.h"
 #include "identity/ConnectionString.h"
 #include "identity/IniSettings.h"
 #include "identity/InstallationPaths.h"
@@ -40,17 +39,6 @@ TEST(ConnectionString, DescribesTheInstallationDatabase) {
               u"Driver=Firebird/InterBase(r) driver;database=LOCALHOST:C:\\Velmorn3\\DATOS\\EMP1\\"
               u"velmorn3.fdb;user=SYSDBA;password=tovalquin;NOWAIT=1;dialect=3;auto_commit=true;"
               u"CHARSET=ISO8859_1;Client=C:\\Velmorn3\\Firebird\\Bin\\FbClient.dll;");
-
-    database::ConnectionAttributes attributes =
-        database::ParseConnectionString(BuildConnectionString(windows.context, u"SRV01"));
-    EXPECT_EQ(attributes.database, u"SRV01:C:\\Velmorn3\\DATOS\\EMP1\\velmorn3.fdb");
-    EXPECT_EQ(attributes.user, u"SYSDBA");
-    EXPECT_EQ(attributes.password, u"tovalquin");
-    EXPECT_TRUE(attributes.noWait);
-    EXPECT_EQ(attributes.dialect, 3);
-    EXPECT_TRUE(attributes.autoCommit);
-    EXPECT_EQ(attributes.characterSet, u"ISO8859_1");
-    EXPECT_EQ(attributes.client, u"C:\\Velmorn3\\Firebird\\Bin\\FbClient.dll");
 }
 
 } // namespace

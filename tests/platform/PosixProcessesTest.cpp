@@ -85,10 +85,8 @@ TEST_F(PosixProcesses, OtherProcessesReportStillActiveWhileTheyLive) {
     EXPECT_EQ(os.OpenProcess(ProcessQueryInformation, ProcessId(pid)), 0u);
 }
 
-TEST_F(PosixProcesses, StoppingRunsNetStopAndWithoutADisplayThereAreNoWindows) {
-    EXPECT_FALSE(StopServiceAndProcesses(os, events, u"NoSuchAgent"));
-    EXPECT_EQ(system.Logged(), Lines{"[Stop] [NoSuchAgent]"});
-
+// Net Stop's command line is ProcessesTest's; how Net is found, the test above's.
+TEST_F(PosixProcesses, WithoutADisplayThereAreNoWindows) {
     const std::string display = getenv("DISPLAY") ? getenv("DISPLAY") : "";
     unsetenv("DISPLAY");
     auto headless = std::make_unique<posix::PosixOs>("registry.reg", false);

@@ -11,23 +11,27 @@ using fixtures::FakeOs;
 using fixtures::ProgramScript;
 using namespace platform;
 
-TEST(RunHiddenAndWait, PollsEvery100MsAtLeastOnceAndAtMost1000Times) {
+// The poll limit's ends: a program ending on the last poll gives its code; one outliving it
+// is left running or stopped, as asked.
+TEST(RunHiddenAndWait, WaitsAtMostTheLastPollThenLeavesOrStopsTheProgram) {
     const struct {
         ProgramScript script;
-        int32_t polls;
-    } cases[] = {{{0, 0}, 1}, {{3, 0}, 4}, {{-1, 0}, 1000}, {{0, 0, true}, 1}};
+        AtPollLimit atLimit;
+        std::optional<uint32_t> code;
+        bool running;
+    } cases[] = {{{999, 4}, AtPollLimit::Stop, 4u, false},
+                 {{-1, 0}, AtPollLimit::LeaveRunning, std::nullopt, true},
+                 {{-1, 0}, AtPollLimit::Stop, std::nullopt, false}};
     for (const auto& c : cases) {
         FakeOs os;
         FakeEventPump events;
         os.ScriptProgram(u"wget", c.script);
-        RunHiddenAndWait(os, events, u"wget -O out.json http://host/x");
-        EXPECT_EQ(os.exitCodeReads, c.polls);
-        EXPECT_EQ(events.count, c.polls) << "events run at every poll";
-        EXPECT_EQ(os.elapsedMs, 100u * uint64_t(c.polls));
-        ASSERT_EQ(os.started.size(), 1u);
-        EXPECT_EQ(os.started[0].commandLine, u"wget -O out.json http://host/x");
-        EXPECT_EQ(os.started[0].style, WindowStyle::Hidden);
-        EXPECT_EQ(os.IsRunning(os.started[0].id), c.polls == 1000) << "left running at the limit";
+        EXPECT_EQ(RunHiddenAndWait(os, events, u"wget -O out.json http://host/x", c.atLimit),
+                  c.code);
+        EXPECT_EQ(events.count, 1000) << "events run at every poll";
+        EXPECT_EQ(os.elapsedMs, 100000u);
+        EXPECT_EQ(os.started.at(0).style, WindowStyle::Hidden);
+        EXPECT_EQ(os.IsRunning(os.started[0].id), c.running);
     }
 
     FakeOs os;
@@ -37,17 +41,8 @@ TEST(RunHiddenAndWait, PollsEvery100MsAtLeastOnceAndAtMost1000Times) {
         if (events.count == 5)
             throw std::runtime_error("handler failed");
     };
-    RunHiddenAndWait(os, events, u"hung");
+    EXPECT_EQ(RunHiddenAndWait(os, events, u"hung"), std::nullopt);
     EXPECT_EQ(os.exitCodeReads, 5) << "a failing event handler ends the wait";
-}
-
-TEST(StartProgram, GivesTheProcessIdOrZeroAndWaitsForNothing) {
-    FakeOs os;
-    os.ScriptProgram(u"broken", ProgramScript{0, 0, true});
-    EXPECT_NE(StartProgram(os, u"C:\\Program Files\\agent.exe --go", WindowStyle::Normal), 0u);
-    EXPECT_EQ(os.started[0].style, WindowStyle::Normal);
-    EXPECT_EQ(StartProgram(os, u"broken.exe", WindowStyle::Normal), 0u);
-    EXPECT_EQ(os.exitCodeReads, 0);
 }
 
 TEST(StopServiceAndProcesses, StopsTheServiceAndEveryOwnerOfAMatchingWindowItCan) {

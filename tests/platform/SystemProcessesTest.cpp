@@ -75,6 +75,7 @@ TEST_F(SystemProcesses, TheOwnerOfAMatchingWindowIsFoundAndStopped) {
     for (int tries = 0; tries < 500 && !window; ++tries, os.Sleep(10))
         window = FindWindowByTitle(os, events, u"teamviewer", false);
     ASSERT_NE(window, 0u);
+    EXPECT_GT(events.count, 0) << "events run while the windows are searched";
     EXPECT_EQ(GetWindowTitle(os, window), u"TeamViewer test");
     EXPECT_EQ(os.GetWindowText(window, 11), u"TeamViewer");
     EXPECT_EQ(os.GetWindowProcessId(window), owner);

@@ -129,6 +129,7 @@ TEST(RequestTest, NothingOverlapsARunningRequest) {
     EXPECT_EQ(std::count(run.views.log.begin(), run.views.log.end(), u"no window left"), 1);
 }
 
+// Enter pressed again while a lookup waits is FrontEndTest's, over the real windows.
 TEST(RequestTest, LookupDialogShowsTheStatusOnEnterOrClick) {
     for (int16_t touch : {0, -1}) {
         RequestRun run({"", R"({"ID":41,"CABECERA":{"NUMERO":2401,"ESTADO":1}})"}, 2);
@@ -137,12 +138,9 @@ TEST(RequestTest, LookupDialogShowsTheStatusOnEnterOrClick) {
         FakeView& dialog = run.dialog();
         EXPECT_EQ(dialog[Bt00].visible, touch != 0);
         dialog[Tx00].text = u"2401";
-        run.events.onPump = [&] { dialog.events.KeyPressed(Tx00, frmDialog::EnterKey); };
         dialog.events.KeyPressed(Tx00, 65);
         dialog.events.KeyPressed(Tx00, frmDialog::EnterKey);
-        EXPECT_EQ(run.fetches, 1u) << "Enter again while waiting changes nothing";
         EXPECT_NE(dialog[Lb01].caption.find(u"No es posible conectar"), std::u16string::npos);
-        run.events.onPump = nullptr;
         dialog.events.Clicked(Bt01);
         EXPECT_NE(dialog[Lb01].caption.find(u"Aviso número: 2401"), std::u16string::npos);
         EXPECT_EQ(dialog[Tx00].text, u"2401");

@@ -13,38 +13,26 @@ using Log = std::vector<std::u16string>;
 
 constexpr ControlId Ch00{u"Ch00"}, Bt00{u"Bt00"}, Lb00{u"Lb00"}, Lb05{u"Lb05"};
 
-size_t Count(const std::u16string& text, char16_t c) {
-    return size_t(std::count(text.begin(), text.end(), c));
-}
-
-// The user's actions on the terms: t tick, u untick, c continue, x close box.
-void Act(FakeView& terms, std::string_view actions) {
-    for (char action : actions) {
-        if (action == 't' || action == 'u') {
-            terms[Ch00].checked = action == 't';
-            terms.events.Clicked(Ch00);
-        }
-        if (action == 'c')
-            terms.events.Clicked(Bt00);
-        if (action == 'x')
-            terms.events.CloseRequested();
+// The user on the terms: ticks the box when told to, then presses Continuar.
+void Continue(FakeView& terms, bool tick) {
+    if (tick) {
+        terms[Ch00].checked = true;
+        terms.events.Clicked(Ch00);
     }
+    terms.events.Clicked(Bt00);
 }
 
+// Which box and button accept the terms is FrontEndTest's, over the real windows.
 TEST(StartupTest, TermsDecideWhetherAnythingElseRuns) {
-    for (const auto& [actions, accepted] :
-         {std::pair{"tc", true}, {"c", false}, {"x", false}, {"tuc", false}, {"tx", false}}) {
-        SCOPED_TRACE(actions);
+    for (const bool accepted : {true, false}) {
+        SCOPED_TRACE(accepted);
         UiRun run;
-        run.views.onModal[u"Splash"] = [&](FakeView& terms) { Act(terms, actions); };
+        run.views.onModal[u"Splash"] = [&](FakeView& terms) { Continue(terms, accepted); };
 
         app::Main(run.context, run.windows);
 
-        const std::u16string terms = run.views[u"Splash"][Lb00].caption;
-        EXPECT_EQ(Count(terms, u'\r'), 15u);
-        EXPECT_EQ(Count(terms, u'\n'), 15u);
-        EXPECT_EQ(terms.find(u"\r\n", terms.size() - 2), terms.npos);
-        EXPECT_NE(terms.find(u"guardia: (+34) 900 123 456.\r\n"), terms.npos);
+        EXPECT_NE(run.views[u"Splash"][Lb00].caption.find(u"guardia: (+34) 900 123 456."),
+                  std::u16string::npos);
         if (accepted)
             EXPECT_EQ(run.views.log,
                       (Log{u"modal Splash", u"close Splash", u"input", u"show frmMain"}));
@@ -59,7 +47,7 @@ TEST(StartupTest, WithoutAgentOrDatabaseTheMainWindowFollowsThePrompts) {
     UiRun run;
     run.os.SetRegistryString(Hklm, AgentKey, u"Version", u"9.0.1");
     run.dialogs.answers = {u"Ferretería Sol"};
-    run.views.onModal[u"Splash"] = [](FakeView& terms) { Act(terms, "tc"); };
+    run.views.onModal[u"Splash"] = [](FakeView& terms) { Continue(terms, true); };
 
     app::Main(run.context, run.windows);
 

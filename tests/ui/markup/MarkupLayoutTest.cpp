@@ -65,7 +65,6 @@ TEST(MarkupLayout, FixedLookupTextsAreCentredInTheLabel) {
         {u"<TextBlock HorizontalAlignment = 'Center' VerticalAlignment = 'Center' "
          u"FontWeight='Bold' Text='",
          u"No existe un aviso con este número"},
-        {centred, u"No hay datos sobre este aviso."},
         {centred, u"No es posible conectar con el servidor."}};
     for (const auto& [start, text] : cases) {
         const double width = 8.0 * double(text.size());

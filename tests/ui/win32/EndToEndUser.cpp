@@ -39,17 +39,12 @@ void Picture(HWND window, const std::wstring& file) {
     Sleep(500);
     RECT frame{};
     GetWindowRect(window, &frame);
-    BITMAPINFOHEADER header{sizeof header,
-                            frame.right - frame.left,
-                            frame.bottom - frame.top,
-                            1,
-                            24,
-                            BI_RGB,
-                            0,
-                            0,
-                            0,
-                            0,
-                            0};
+    BITMAPINFOHEADER header{}; // BI_RGB, no palette
+    header.biSize = sizeof header;
+    header.biWidth = frame.right - frame.left;
+    header.biHeight = frame.bottom - frame.top;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
     void* bits = nullptr;
     HDC source = GetWindowDC(window), copy = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateDIBSection(source, reinterpret_cast<BITMAPINFO*>(&header),
