@@ -1,7 +1,8 @@
+#include "text/Text.h"
+
 #include "text/Encoding.h"
 #include "text/Number.h"
 #include "text/RuntimeError.h"
-#include "text/Text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "Raised.h"
 #include "text/cStringBuilder.h"
+
+#include "Raised.h"
 
 #include <gtest/gtest.h>
 
