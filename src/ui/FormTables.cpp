@@ -26,6 +26,7 @@ ControlEntry LinkLabel(int32_t index, TwipsRect place, std::u16string caption) {
             .place = place,
             .caption = std::move(caption),
             .font = SansSerif12(),
+            .tabIndex = index + 1,
             .link = true,
             .tracksPointer = true};
 }
@@ -43,20 +44,24 @@ FormTable SplashTable() {
             .clientWidth = 7455,
             .clientHeight = 6585,
             .controls = {
-                {.name = u"Lb00", .kind = MarkupLabel, .place = {240, 240, 6975, 5175}},
+                {.name = u"Lb00",
+                 .kind = MarkupLabel,
+                 .place = {240, 240, 6975, 5175},
+                 .tabIndex = 0},
                 {.name = u"Ch00",
                  .kind = CheckBox,
                  .place = {360, 5880, 3255, 375},
                  .caption = u"Acepto los términos",
                  .font = Tahoma(12),
-                 .tabIndex = 0},
+                 .tabIndex = 1},
                 {.name = u"Bt00",
                  .kind = PushButton,
                  .place = {4920, 5760, 2415, 615},
                  .caption = u"Continuar...",
                  .font = Tahoma(14.25),
-                 .tabIndex = 1},
-            }};
+                 .tabIndex = 2},
+            },
+            .escape = EscapeKey::Closes};
 }
 
 FormTable FrmMainTable(const session::Configuration& config) {
@@ -95,7 +100,8 @@ FormTable FrmMainTable(const session::Configuration& config) {
                     {.name = u"Lb05",
                      .kind = Label,
                      .place = {5160, 5100, 2295, 255},
-                     .font = SansSerif12()},
+                     .font = SansSerif12(),
+                     .accessibleName = u"Su ID"}, // the words are in the picture beside it
                     LinkLabel(0, {720, 6240, 1875, 300}, u"Tutoriales rápidos"),
                     LinkLabel(1, {720, 6720, 1035, 300}, u"Manuales"),
                     LinkLabel(2, {720, 7200, 2025, 300}, u"Solicitar Formación"),
@@ -139,7 +145,8 @@ FormTable FrmExplicaTable() {
                  .place = {180, 960, 9540, 2280},
                  .font = Tahoma(12),
                  .tabIndex = 0,
-                 .multiLine = true},
+                 .multiLine = true,
+                 .labelledBy = u"Lb00"},
                 {.name = u"Label1",
                  .kind = Label,
                  .place = {180, 3480, 7500, 360},
@@ -150,12 +157,14 @@ FormTable FrmExplicaTable() {
                  .kind = TextBox,
                  .place = {180, 4020, 4500, 540},
                  .font = Tahoma(12),
-                 .tabIndex = 1},
+                 .tabIndex = 1,
+                 .accessibleName = u"Nombre"},
                 {.name = u"Tx02",
                  .kind = TextBox,
                  .place = {4860, 4020, 2700, 540},
                  .font = Tahoma(12),
-                 .tabIndex = 2},
+                 .tabIndex = 2,
+                 .accessibleName = u"Teléfono"},
                 {.name = u"Im00",
                  .kind = Picture,
                  .place = {7800, 3480, 1920, 1920},
@@ -173,7 +182,8 @@ FormTable FrmExplicaTable() {
                  .caption = u"Continuar",
                  .font = Tahoma(14.25),
                  .tabIndex = 3},
-            }};
+            },
+            .escape = EscapeKey::ClosesWhenEmpty};
 }
 
 FormTable FrmDialogTable() {
@@ -198,7 +208,8 @@ FormTable FrmDialogTable() {
                  .kind = TextBox,
                  .place = {1200, 780, 6000, 720},
                  .font = Tahoma(20),
-                 .tabIndex = 0},
+                 .tabIndex = 0,
+                 .accessibleName = u"Número de aviso"},
                 {.name = u"Bt01",
                  .kind = PushButton,
                  .place = {7380, 780, 840, 720},
@@ -210,7 +221,8 @@ FormTable FrmDialogTable() {
                  .place = {180, 1680, 8040, 5340},
                  .font = Tahoma(10),
                  .tabIndex = 3},
-            }};
+            },
+            .escape = EscapeKey::Closes};
 }
 
 } // namespace ui
