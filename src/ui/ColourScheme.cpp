@@ -90,8 +90,12 @@ uint32_t FormBackground(const FormTable& form, const ColourScheme& scheme) {
     return form.backColour;
 }
 
-bool ShowsPictures(const ColourScheme& scheme) {
-    return KindOf(scheme) != SchemeKind::HighContrast;
+bool ShowsPicture(const ControlEntry& picture, const ColourScheme& scheme) {
+    return picture.visible && !(picture.behindText && KindOf(scheme) == SchemeKind::HighContrast);
+}
+
+bool FillsItsBox(const ControlEntry& control, const ColourScheme& scheme) {
+    return control.kind == ControlKind::Label && KindOf(scheme) == SchemeKind::HighContrast;
 }
 
 uint32_t TextColour(const FormTable& form, const ControlEntry& control, uint32_t set,

@@ -29,9 +29,12 @@ double ContrastRatio(uint32_t first, uint32_t second);
 inline constexpr double ReadableContrast = 4.5;
 inline constexpr double LeastContrast = 3.0;
 
-// What the window's background is drawn in, and whether its pictures are drawn on it.
+// What the window's background is drawn in, and whether a picture is drawn on it.
 uint32_t FormBackground(const FormTable& form, const ColourScheme& scheme);
-bool ShowsPictures(const ColourScheme& scheme);
+bool ShowsPicture(const ControlEntry& picture, const ColourScheme& scheme);
+// Whether a label fills its box with the window's colour rather than show what lies
+// behind it: under high contrast, where a picture's light parts would hide its text.
+bool FillsItsBox(const ControlEntry& control, const ColourScheme& scheme);
 
 // The colour of a label's or tick box's text. set is the colour the window gave it at run
 // time (DefaultColour: none). A fixed background takes fixed text and a system background

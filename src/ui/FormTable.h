@@ -54,6 +54,7 @@ struct ControlEntry {
     bool link = false;               // labels: presses, releases, clicks, a hand pointer
     bool tracksPointer = false;      // reports the pointer's moves over it
     std::u16string_view picture{};   // pictures, and the icon of a push button (Pictures.h)
+    bool behindText = false;         // pictures: a backdrop, left out under high contrast
     std::u16string_view toolTip{};   // push buttons
     std::u16string_view container{}; // name of the group box holding the control
     // What a screen reader calls the control when its caption does not say it (Accessibility.h).

@@ -240,10 +240,12 @@ TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
                  {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
                  {program.dialog, {Tx00, Lb01, Bt01}}}; // no touch screen: no keyboard button
     program.windows.MainWindow().Show();
-    user.Click(program.main, Bt00);
-    user.Click(program.main, Link(3));
     for (const auto& walk : walks) {
         const FormTable& form = walk.form;
+        if (&form == &program.form) // the main window's walk is done: the mouse opens these
+            user.Click(program.main, Bt00);
+        if (&form == &program.dialog)
+            user.Click(program.main, Link(3));
         std::unique_ptr<FormView> terms;
         FormEvents none;
         ViewEvents events(form, none, [](std::u16string_view) {});
@@ -344,7 +346,7 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
         {program.main, {u"Gr00"}, Role::Hidden, u""},
         {program.main, Bt00, Role::PushButton, u"Solicitar Soporte Técnico"},
         {program.main, {u"Lb03"}, Role::Label, u"Bienvenido al Soporte Técnico de Lunadoro"},
-        {program.main, {u"Lb05"}, Role::Label, u"Su ID 123.456.789"},
+        {program.main, {u"Lb05"}, Role::Label, u"Su ID 1.234.567.890"},
         {program.main, Link(3), Role::Link, u"¿Qué hay de mi incidencia?"},
         {program.form, Bt01, Role::PushButton, u"Teclado en pantalla"},
         {program.form, Tx00, Role::TextBox,
@@ -362,8 +364,9 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
     user.Click(program.main, Link(3));
     for (const auto& row : rows) {
         EXPECT_EQ(user.AccessibleRole(row.form, row.control), row.role) << Utf8(row.name);
-        if (row.role != Role::Hidden)
+        if (row.role != Role::Hidden) {
             EXPECT_EQ(user.AccessibleName(row.form, row.control), row.name) << Utf8(row.name);
+        }
     }
     program.windows.CloseMainWindows();
 
