@@ -1,5 +1,6 @@
 #include "ui/win32/FormWindow.h"
 
+#include "ui/Keyboard.h"
 #include "ui/Scale.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
@@ -49,6 +50,7 @@ FormWindow::FormWindow(ViewEvents& events, PictureResources& pictures)
     if (!window)
         return;
     CreateControls();
+    TakeScheme();
     AddToolTips(window, controls);
     ApplyDpi(WindowDpi(window));
     if (table.takesCloseCommand)
@@ -77,14 +79,14 @@ void FormWindow::ReleaseGdi() {
     background = nullptr;
 }
 
-// The child windows are made in tab order, so that Tab walks them as the table says;
-// controls outside the tab order come after them.
+// The child windows are made along the focus path, so that Tab walks them as the table
+// says; controls that take no focus come after them.
 void FormWindow::CreateControls() {
     for (const ControlEntry& entry : table.controls)
-        controls.push_back({.entry = &entry, .colour = entry.foreColour});
-    std::vector<const ControlEntry*> order = TabOrder(table);
+        controls.push_back({.entry = &entry, .colour = DefaultColour});
+    std::vector<const ControlEntry*> order = FocusPath(table);
     for (const ControlEntry& entry : table.controls)
-        if (entry.tabIndex == NoTabStop)
+        if (!TakesFocus(entry))
             order.push_back(&entry);
     for (const ControlEntry* entry : order) {
         const size_t position = size_t(entry - table.controls.data());
@@ -159,17 +161,42 @@ void FormWindow::ComposeBackground() {
     HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(window, screen);
     HGDIOBJ previous = ::SelectObject(dc, background);
-    HBRUSH back = table.backColour == DefaultColour ? ::GetSysColorBrush(COLOR_BTNFACE)
-                                                    : ::CreateSolidBrush(table.backColour);
+    HBRUSH back = ::CreateSolidBrush(FormBackground(table, scheme));
     ::FillRect(dc, &client, back);
-    if (table.backColour != DefaultColour)
-        ::DeleteObject(back);
-    for (const ChildControl& control : controls)
-        if (control.entry->kind == ControlKind::Picture && control.entry->visible)
+    ::DeleteObject(back);
+    for (const ChildControl& control : controls) {
+        if (!control.entry->visible)
+            continue;
+        if (control.entry->kind == ControlKind::Picture && ShowsPictures(scheme))
             pictures.Draw(dc, control.entry->picture, control.place);
+        if (control.entry->kind == ControlKind::GroupBox) {
+            RECT frame = control.place;
+            ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        }
+    }
     ::SelectObject(dc, previous);
     ::DeleteDC(dc);
     backgroundBrush = ::CreatePatternBrush(background);
+}
+
+ColourScheme FormWindow::SystemScheme() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    const bool high = ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                      (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return {.window = ::GetSysColor(COLOR_BTNFACE),
+            .windowText = ::GetSysColor(COLOR_BTNTEXT),
+            .link = ::GetSysColor(COLOR_HOTLIGHT),
+            .gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION),
+            .highContrast = high};
+}
+
+void FormWindow::TakeScheme() {
+    scheme = SystemScheme();
+    const uint32_t behind = FormBackground(table, scheme);
+    for (ChildControl& control : controls)
+        if (control.window && control.entry->kind == ControlKind::MarkupLabel)
+            MarkupLabel::Of(control.window)->SetScheme(scheme, behind);
 }
 
 ChildControl& FormWindow::Control(ControlId control) {
@@ -201,6 +228,21 @@ void FormWindow::SetUnderline(ChildControl& control, bool underline) {
 void FormWindow::Focus(ChildControl& control) {
     focusBeforeDeactivation = control.window;
     ::SetFocus(control.window);
+}
+
+void FormWindow::RestoreFocus() {
+    HWND target = ::IsWindow(focusBeforeDeactivation) &&
+                          ::IsChild(window, focusBeforeDeactivation) &&
+                          ::IsWindowVisible(focusBeforeDeactivation)
+                      ? focusBeforeDeactivation
+                      : nullptr;
+    if (!target)
+        if (const ControlEntry* first = FirstFocus(table))
+            target = Control({first->name, first->index}).window;
+    if (target && !::IsWindowVisible(target)) // hidden by the window since
+        target = ::GetNextDlgTabItem(window, nullptr, FALSE);
+    if (target)
+        ::SetFocus(target);
 }
 
 void FormWindow::BecomeOwned(HWND owner) {
@@ -239,10 +281,17 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPAR
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND: {
-        if (LOWORD(w) == IDCANCEL && (modal || ::GetWindow(window, GW_OWNER)))
-            ::PostMessageW(window, WM_CLOSE, 0, 0);
-        else if (ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
-                 control && HIWORD(w) == BN_CLICKED)
+        // Esc and Enter come from the dialog manager as IDCANCEL and IDOK: Esc is the
+        // core's to judge, Enter presses the focused button or link.
+        auto* from = reinterpret_cast<HWND>(l);
+        ChildControl* control = FindWindow(from);
+        if (LOWORD(w) == IDCANCEL && !control)
+            events.EscapePressed();
+        else if (LOWORD(w) == IDOK && from && from == ::GetFocus() && control &&
+                 control->entry->kind != ControlKind::PushButton) {
+            if (control->entry->link)
+                events.Clicked(control->Id());
+        } else if (control && HIWORD(w) == BN_CLICKED)
             events.Clicked(control->Id());
         return 0;
     }
@@ -253,8 +302,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         if (!control)
             break;
         ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, control->colour == DefaultColour ? ::GetSysColor(COLOR_WINDOWTEXT)
-                                                            : control->colour);
+        ::SetTextColor(dc, TextColour(table, *control->entry, control->colour, scheme));
         // The background's pattern, lined up with where the control sits.
         ::SetBrushOrgEx(dc, -control->place.left, -control->place.top, nullptr);
         return reinterpret_cast<LRESULT>(backgroundBrush);
@@ -278,12 +326,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         if (LOWORD(w) == WA_INACTIVE) {
             focusBeforeDeactivation = ::GetFocus();
         } else {
-            HWND target =
-                ::IsWindow(focusBeforeDeactivation) && ::IsChild(window, focusBeforeDeactivation)
-                    ? focusBeforeDeactivation
-                    : ::GetNextDlgTabItem(window, nullptr, FALSE);
-            if (target)
-                ::SetFocus(target);
+            RestoreFocus();
         }
         return 0;
     case WM_DPICHANGED: {
@@ -293,8 +336,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (w != SPI_SETHIGHCONTRAST)
+            break;
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
+        TakeScheme();
         ApplyDpi(WindowDpi(window));
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         for (const ChildControl& control : controls)
             if (control.window)
                 ::SendMessageW(control.window, message, w, l);

@@ -12,8 +12,11 @@
 #include "ui/win32/Win32EventPump.h"
 #include "ui/win32/Win32ViewFactory.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <oleacc.h>
 #include <thread>
 
 namespace ui::test_support {
@@ -45,6 +48,10 @@ private:
 class Win32FrontEnd : public FrontEnd {
 public:
     explicit Win32FrontEnd(std::function<void()> noWindowLeft) : views(std::move(noWindowLeft)) {}
+    ~Win32FrontEnd() override {
+        if (dialogTimer)
+            KillTimer(nullptr, dialogTimer);
+    }
 
     ViewFactory& Views() override { return views; }
     double DotsPerInch() override {
@@ -174,7 +181,237 @@ public:
         return code != 0;
     }
 
+    // Posted to the focused control and pumped through the dialog manager, with Shift held
+    // for Shift+Tab, as the system delivers a key.
+    void PressKey(const FormTable& form, Key key) override {
+        HWND top = Activate(form);
+        if (!top)
+            throw std::logic_error("no such window shown");
+        const UINT code = key == Key::Tab || key == Key::ShiftTab ? VK_TAB
+                          : key == Key::Enter                     ? VK_RETURN
+                          : key == Key::Space                     ? VK_SPACE
+                                                                  : VK_ESCAPE;
+        BYTE keys[256]{}, kept[256]{};
+        GetKeyboardState(kept);
+        std::copy(std::begin(kept), std::end(kept), keys);
+        keys[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
+        SetKeyboardState(keys);
+        HWND focus = GetFocus() && IsChild(top, GetFocus()) ? GetFocus() : top;
+        const UINT scan = MapVirtualKeyW(code, MAPVK_VK_TO_VSC);
+        PostMessageW(focus, WM_KEYDOWN, code, LPARAM(1 | scan << 16));
+        PostMessageW(focus, WM_KEYUP, code, LPARAM(1 | scan << 16 | 3u << 30));
+        ProcessEvents();
+        SetKeyboardState(kept);
+    }
+    ControlId Focused(const FormTable& form) override {
+        HWND top = Activate(form);
+        HWND focus = GetFocus();
+        if (!top || !focus)
+            return {};
+        for (const ControlEntry& entry : form.controls)
+            if (FormWindow::FindControlWindow(top, form, {entry.name, entry.index}) == focus)
+                return {entry.name, entry.index};
+        return {};
+    }
+    platform::Dialogs& Dialogs() override { return dialogs; }
+    // A timer of the thread finds the box inside its own modal loop and answers it with
+    // the keys posted to its focused control.
+    void AnswerNextDialog(Key key, std::u16string typed, std::u16string* text) override {
+        if (dialogTimer)
+            KillTimer(nullptr, dialogTimer);
+        dialogTimer = SetTimer(nullptr, 0, 20, RunTimerAction);
+        timerActions[dialogTimer] = [this, key, typed = std::move(typed), text] {
+            HWND box = OwnDialog();
+            if (!box)
+                return;
+            KillTimer(nullptr, dialogTimer);
+            auto keep = std::move(timerActions[dialogTimer]);
+            timerActions.erase(dialogTimer);
+            dialogTimer = 0;
+            HWND prompt = GetDlgItem(box, IDC_INPUT_PROMPT);
+            HWND said = prompt ? prompt : GetDlgItem(box, 0xFFFF);
+            if (text)
+                *text = win32::FromWide(WindowText(said));
+            HWND focus = GetFocus();
+            if (!focus || !IsChild(box, focus))
+                focus = box;
+            for (char16_t c : typed)
+                SendMessageW(focus, WM_CHAR, WPARAM(c), 1);
+            const UINT code = key == Key::Escape ? VK_ESCAPE : VK_RETURN;
+            PostMessageW(focus, WM_KEYDOWN, code, 1);
+            PostMessageW(focus, WM_KEYUP, code, LPARAM(1 | 3u << 30));
+        };
+    }
+    // Read through oleacc, as a screen reader reads it.
+    Role AccessibleRole(const FormTable& form, ControlId id) override {
+        HWND control = FormWindow::FindControlWindow(Window(form), form, id);
+        IAccessible* object = Object(control);
+        if (!object)
+            return Role::Hidden;
+        VARIANT self{}, role{}, state{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        object->get_accRole(self, &role);
+        object->get_accState(self, &state);
+        object->Release();
+        const bool readOnly = state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_READONLY);
+        switch (role.vt == VT_I4 ? role.lVal : 0) {
+        case ROLE_SYSTEM_STATICTEXT:
+            return Role::Label;
+        case ROLE_SYSTEM_LINK:
+            return Role::Link;
+        case ROLE_SYSTEM_TEXT:
+            return readOnly ? Role::Text : Role::TextBox;
+        case ROLE_SYSTEM_DOCUMENT:
+            return Role::Text;
+        case ROLE_SYSTEM_PUSHBUTTON:
+            return Role::PushButton;
+        case ROLE_SYSTEM_CHECKBUTTON:
+            return Role::CheckBox;
+        case ROLE_SYSTEM_PROGRESSBAR:
+            return Role::ProgressBar;
+        }
+        ADD_FAILURE() << "role " << role.lVal;
+        return Role::Hidden;
+    }
+    std::u16string AccessibleName(const FormTable& form, ControlId id) override {
+        IAccessible* object = Object(Control(form, id));
+        if (!object)
+            return u"(no accessible object)";
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        object->get_accName(self, &name);
+        object->Release();
+        std::u16string text = name ? win32::FromWide({name, SysStringLen(name)}) : u"";
+        SysFreeString(name);
+        return text;
+    }
+    // As the user sets them: the system's colours and the high-contrast switch, each
+    // announced to every window.
+    void UseScheme(const ColourScheme& scheme) override {
+        const int elements[] = {COLOR_BTNFACE,
+                                COLOR_3DFACE,
+                                COLOR_WINDOW,
+                                COLOR_BTNTEXT,
+                                COLOR_WINDOWTEXT,
+                                COLOR_HOTLIGHT,
+                                COLOR_GRADIENTACTIVECAPTION};
+        const COLORREF colours[] = {scheme.window,
+                                    scheme.window,
+                                    scheme.window,
+                                    scheme.windowText,
+                                    scheme.windowText,
+                                    scheme.link,
+                                    scheme.gradientActiveCaption};
+        SetSysColors(int(std::size(elements)), elements, colours);
+        HIGHCONTRASTW contrast{};
+        contrast.cbSize = sizeof contrast;
+        contrast.dwFlags = scheme.highContrast ? HCF_HIGHCONTRASTON : 0;
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, SPIF_SENDCHANGE);
+        ProcessEvents();
+    }
+    std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId id) override {
+        HWND top = Window(form), control = Control(form, id);
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&place), 2);
+        RECT client{};
+        GetClientRect(top, &client);
+        const std::vector<uint32_t> pixels = Capture(client.right, client.bottom, [&](HDC dc) {
+            SendMessageW(top, WM_ERASEBKGND, WPARAM(dc), 0);
+        });
+        std::set<uint32_t> under;
+        for (int y = std::max(0L, place.top); y < std::min(place.bottom, client.bottom); ++y)
+            for (int x = std::max(0L, place.left); x < std::min(place.right, client.right); ++x)
+                under.insert(pixels[size_t(y) * size_t(client.right) + size_t(x)]);
+        return under;
+    }
+    markup::DisplayList Display(const FormTable& form, ControlId id) override {
+        return win32::MarkupLabel::Of(Control(form, id))->Content();
+    }
+    // The window with its frame, as the screen shows it, in a BMP file.
+    void SaveScreenshot(const FormTable& form, const std::string& path) override {
+        HWND top = Window(form);
+        RedrawWindow(top, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT frame{};
+        GetWindowRect(top, &frame);
+        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+        HDC source = GetWindowDC(top);
+        std::vector<uint32_t> pixels = Capture(
+            width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
+        ReleaseDC(top, source);
+        BITMAPINFOHEADER header{};
+        header.biSize = sizeof header;
+        header.biWidth = width;
+        header.biHeight = -height;
+        header.biPlanes = 1;
+        header.biBitCount = 32;
+        const DWORD size = DWORD(pixels.size() * 4);
+        const BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof header + size), 0, 0,
+                                    DWORD(sizeof file + sizeof header)};
+        std::ofstream out(path + ".bmp", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&header), sizeof header);
+        for (uint32_t pixel : pixels) { // back from 0x00BBGGRR to the file's B, G, R, 0
+            const uint32_t stored = (pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF);
+            out.write(reinterpret_cast<const char*>(&stored), 4);
+        }
+    }
+
 private:
+    // The window made active, as the user clicks its title bar, so that its focus is the
+    // thread's.
+    HWND Activate(const FormTable& form) {
+        HWND top = Window(form);
+        if (top && GetActiveWindow() != top) {
+            SetForegroundWindow(top);
+            SetActiveWindow(top);
+            ProcessEvents();
+        }
+        return top;
+    }
+    // A message or input box of this thread, shown.
+    static HWND OwnDialog() {
+        for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box;
+             box = FindWindowExW(nullptr, box, L"#32770", nullptr))
+            if (IsWindowVisible(box) &&
+                GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
+                return box;
+        return nullptr;
+    }
+    static IAccessible* Object(HWND control) {
+        IAccessible* object = nullptr;
+        if (!control ||
+            FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                              reinterpret_cast<void**>(&object))))
+            return nullptr;
+        return object;
+    }
+    // What draw paints on a 32-bit bitmap of that size, as 0x00BBGGRR pixels.
+    static std::vector<uint32_t> Capture(int width, int height,
+                                         const std::function<void(HDC)>& draw) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        draw(dc);
+        GdiFlush();
+        std::vector<uint32_t> pixels;
+        for (int i = 0; bits && i < width * height; ++i) {
+            const uint32_t pixel = static_cast<uint32_t*>(bits)[i];
+            pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+        }
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+        return pixels;
+    }
+
     HWND Window(const FormTable& form) {
         HWND found = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
         return found && IsWindowVisible(found) ? found : nullptr;
@@ -187,6 +424,8 @@ private:
     }
 
     class Views views;
+    win32::Win32Dialogs dialogs;
+    UINT_PTR dialogTimer = 0;
 };
 
 // The message boxes are answered in the end-to-end run.
