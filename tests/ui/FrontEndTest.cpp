@@ -362,8 +362,9 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
     user.Click(program.main, Link(3));
     for (const auto& row : rows) {
         EXPECT_EQ(user.AccessibleRole(row.form, row.control), row.role) << Utf8(row.name);
-        if (row.role != Role::Hidden)
+        if (row.role != Role::Hidden) {
             EXPECT_EQ(user.AccessibleName(row.form, row.control), row.name) << Utf8(row.name);
+        }
     }
     program.windows.CloseMainWindows();
 
