@@ -283,16 +283,17 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_COMMAND: {
         // Esc and Enter come from the dialog manager as IDCANCEL and IDOK: Esc is the
         // core's to judge, Enter presses the focused button or link.
-        auto* from = reinterpret_cast<HWND>(l);
-        ChildControl* control = FindWindow(from);
-        if (LOWORD(w) == IDCANCEL && !control)
+        ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
+        if (LOWORD(w) == IDCANCEL && !control) {
             events.EscapePressed();
-        else if (LOWORD(w) == IDOK && from && from == ::GetFocus() && control &&
-                 control->entry->kind != ControlKind::PushButton) {
-            if (control->entry->link)
-                events.Clicked(control->Id());
-        } else if (control && HIWORD(w) == BN_CLICKED)
+        } else if (LOWORD(w) == IDOK && (!control || control->window == ::GetFocus())) {
+            ChildControl* focused = FindWindow(::GetFocus());
+            if (focused &&
+                (focused->entry->kind == ControlKind::PushButton || focused->entry->link))
+                events.Clicked(focused->Id());
+        } else if (control && HIWORD(w) == BN_CLICKED) {
             events.Clicked(control->Id());
+        }
         return 0;
     }
     case WM_CTLCOLORSTATIC:
