@@ -344,7 +344,7 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
         {program.main, {u"Gr00"}, Role::Hidden, u""},
         {program.main, Bt00, Role::PushButton, u"Solicitar Soporte Técnico"},
         {program.main, {u"Lb03"}, Role::Label, u"Bienvenido al Soporte Técnico de Lunadoro"},
-        {program.main, {u"Lb05"}, Role::Label, u"Su ID 123.456.789"},
+        {program.main, {u"Lb05"}, Role::Label, u"Su ID 1.234.567.890"}, // ClientID 1234567890
         {program.main, Link(3), Role::Link, u"¿Qué hay de mi incidencia?"},
         {program.form, Bt01, Role::PushButton, u"Teclado en pantalla"},
         {program.form, Tx00, Role::TextBox,
