@@ -182,13 +182,17 @@ void FormWindow::ComposeBackground() {
 ColourScheme FormWindow::SystemScheme() {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
-    const bool high = ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-                      (contrast.dwFlags & HCF_HIGHCONTRASTON);
-    return {.window = ::GetSysColor(COLOR_BTNFACE),
-            .windowText = ::GetSysColor(COLOR_BTNTEXT),
-            .link = ::GetSysColor(COLOR_HOTLIGHT),
-            .gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION),
-            .highContrast = high};
+    ColourScheme scheme{.window = ::GetSysColor(COLOR_BTNFACE),
+                        .windowText = ::GetSysColor(COLOR_BTNTEXT),
+                        .link = ::GetSysColor(COLOR_HOTLIGHT),
+                        .gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION)};
+    // Wine never keeps the setting (SPI_SETHIGHCONTRAST fails there): pure black and white
+    // window colours, as only a high-contrast theme chooses them, count as the setting too.
+    scheme.highContrast =
+        (::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON)) ||
+        ContrastRatio(scheme.window, scheme.windowText) >= 20;
+    return scheme;
 }
 
 void FormWindow::TakeScheme() {

@@ -289,22 +289,16 @@ public:
         return text;
     }
     // As the user sets them: the system's colours and the high-contrast switch, each
-    // announced to every window.
+    // announced to every window. The system keeps the colours for every program until it
+    // ends, so a light scheme gives the text boxes back their first colour.
     void UseScheme(const ColourScheme& scheme) override {
-        const int elements[] = {COLOR_BTNFACE,
-                                COLOR_3DFACE,
-                                COLOR_WINDOW,
-                                COLOR_BTNTEXT,
-                                COLOR_WINDOWTEXT,
-                                COLOR_HOTLIGHT,
-                                COLOR_GRADIENTACTIVECAPTION};
-        const COLORREF colours[] = {scheme.window,
-                                    scheme.window,
-                                    scheme.window,
-                                    scheme.windowText,
-                                    scheme.windowText,
-                                    scheme.link,
-                                    scheme.gradientActiveCaption};
+        static const COLORREF firstWindow = GetSysColor(COLOR_WINDOW);
+        const bool light = KindOf(scheme) == SchemeKind::Normal;
+        const int elements[] = {COLOR_BTNFACE,    COLOR_WINDOW,   COLOR_BTNTEXT,
+                                COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_GRADIENTACTIVECAPTION};
+        const COLORREF colours[] = {scheme.window,     light ? firstWindow : scheme.window,
+                                    scheme.windowText, scheme.windowText,
+                                    scheme.link,       scheme.gradientActiveCaption};
         SetSysColors(int(std::size(elements)), elements, colours);
         HIGHCONTRASTW contrast{};
         contrast.cbSize = sizeof contrast;
