@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <uxtheme.h>
 
 namespace ui::win32 {
 
@@ -198,9 +199,18 @@ ColourScheme FormWindow::SystemScheme() {
 void FormWindow::TakeScheme() {
     scheme = SystemScheme();
     const uint32_t behind = FormBackground(table, scheme);
-    for (ChildControl& control : controls)
-        if (control.window && control.entry->kind == ControlKind::MarkupLabel)
+    const bool plain = KindOf(scheme) == SchemeKind::HighContrast;
+    for (ChildControl& control : controls) {
+        if (!control.window)
+            continue;
+        if (control.entry->kind == ControlKind::MarkupLabel)
             MarkupLabel::Of(control.window)->SetScheme(scheme, behind);
+        // The visual style draws buttons in its own light colours: high contrast draws them
+        // without it, in the system's (a name of no style; Wine refuses an empty one).
+        if (control.entry->kind == ControlKind::PushButton ||
+            control.entry->kind == ControlKind::CheckBox)
+            ::SetWindowTheme(control.window, plain ? L" " : nullptr, plain ? L" " : nullptr);
+    }
 }
 
 ChildControl& FormWindow::Control(ControlId control) {
