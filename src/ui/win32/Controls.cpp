@@ -263,11 +263,18 @@ LRESULT ControlMessage(ChildControl& control, ViewEvents& events, UINT message, 
                 : nullptr;
         if (IsSingleLineEdit(entry) && key && key->wParam == VK_RETURN)
             return ::DefSubclassProc(child, message, w, l) | DLGC_WANTMESSAGE;
-        // Tab and Esc leave the problem box to the dialog manager; Ctrl+Tab types a tab.
+        // Ctrl+Tab types a tab in the problem box, whatever character the keyboard makes.
+        const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
+        if (entry.multiLine && ctrl && message == WM_KEYDOWN && w == VK_TAB) {
+            ::SendMessageW(child, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\t"));
+            return 0;
+        }
+        if (entry.multiLine && ctrl && message == WM_CHAR && w == L'\t')
+            return 0;
+        // Tab and Esc leave the problem box to the dialog manager.
         if (entry.multiLine && message == WM_GETDLGCODE) {
             LRESULT code = ::DefSubclassProc(child, message, w, l) & ~DLGC_WANTTAB;
-            if (key && (key->wParam == VK_ESCAPE ||
-                        (key->wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0)))
+            if (key && (key->wParam == VK_ESCAPE || (key->wParam == VK_TAB && !ctrl)))
                 code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
             return code;
         }

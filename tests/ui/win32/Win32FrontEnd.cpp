@@ -4,6 +4,7 @@
 #include "platform/Processes.h"
 #include "platform/win32/DdeSource.h"
 #include "platform/win32/Win32Os.h"
+#include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/MarkupLabel.h"
 #include "ui/win32/Resources.h"
@@ -421,6 +422,139 @@ private:
     win32::Win32Dialogs dialogs;
     UINT_PTR dialogTimer = 0;
 };
+
+// What the window tells its events: the keys and presses the cases below look for.
+struct Told : FormEvents {
+    int escapes = 0;
+    std::vector<ControlId> clicks;
+    void Escape() override { ++escapes; }
+    void Click(ControlId control) override { clicks.push_back(control); }
+};
+
+// The problem box keeps Enter and Ctrl+Tab for itself, but Tab and Esc go to the window.
+TEST(Win32Keyboard, TheProblemBoxLetsTabAndEscGo) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmExplicaTable();
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    const ControlId box{u"Tx00"};
+    ASSERT_EQ(user->Focused(form), box);
+    user->Type(form, box, u"Sin papel");
+    user->PressKey(form, FrontEnd::Key::Enter);
+    user->PressKey(form, FrontEnd::Key::Tab);
+    EXPECT_EQ(user->Focused(form), ControlId{u"Tx01"});
+    user->PressKey(form, FrontEnd::Key::ShiftTab);
+    EXPECT_EQ(user->Focused(form), box);
+    user->PressKey(form, FrontEnd::Key::Escape);
+    EXPECT_EQ(told.escapes, 1);
+    EXPECT_EQ(view->Text(box), u"Sin papel\r\n");
+    HWND edit = GetFocus();
+    SendMessageW(edit, EM_SETSEL, 100, 100); // the caret after the text, none of it selected
+    BYTE keys[256]{}, kept[256]{};
+    GetKeyboardState(kept);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG key{edit, WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    win32::DispatchWithNavigation(&key);
+    SetKeyboardState(kept);
+    user->ProcessEvents();
+    EXPECT_EQ(user->Focused(form), box);
+    EXPECT_EQ(view->Text(box), u"Sin papel\r\n\t");
+    view->Close();
+}
+
+// A link takes the focus, shows it with a dotted frame, and Enter and Space follow it.
+TEST(Win32Keyboard, ALinkIsFollowedWithEnterOrSpaceAndShowsItsFocus) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmMainTable({});
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    EXPECT_EQ(user->Focused(form), ControlId{u"Bt00"});
+    user->PressKey(form, FrontEnd::Key::Tab);
+    const ControlId link{u"Lb10", 0};
+    ASSERT_EQ(user->Focused(form), link);
+    user->PressKey(form, FrontEnd::Key::Enter);
+    user->PressKey(form, FrontEnd::Key::Space);
+    EXPECT_EQ(told.clicks, (std::vector<ControlId>{link, link}));
+    HWND label = GetFocus();
+    UpdateWindow(label);
+    HDC dc = GetDC(label);
+    RECT area{};
+    GetClientRect(label, &area);
+    const COLORREF corner = GetPixel(dc, 0, 0), inside = GetPixel(dc, 1, area.bottom / 2);
+    ReleaseDC(label, dc);
+    EXPECT_NE(corner, inside) << "no focus mark";
+    view->Close();
+}
+
+// While a message box shows, no window of the program takes input; after it, they all do.
+TEST(Win32Dialogs, AMessageBoxHoldsEveryWindowOfTheProgram) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable main = FrmMainTable({}), form = FrmExplicaTable();
+    FormEvents none;
+    ViewEvents mainEvents(main, none, [](std::u16string_view) {}),
+        formEvents(form, none, [](std::u16string_view) {});
+    auto mainView = user->Views().CreateView(mainEvents);
+    auto formView = user->Views().CreateView(formEvents);
+    mainView->Show(nullptr);
+    formView->Show(mainView.get());
+    HWND mainWindow = FindWindowW(FormWindow::ClassName, Wide(main.caption).c_str());
+    HWND formWindow = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    std::u16string said;
+    bool held = false;
+    const UINT_PTR look = SetTimer(nullptr, 0, 10, RunTimerAction);
+    timerActions[look] = [&] { // once the box shows: the windows, then the answer
+        if (!FindWindowW(L"#32770", L"Aviso") || !KillTimer(nullptr, look))
+            return;
+        held = !IsWindowEnabled(mainWindow) && !IsWindowEnabled(formWindow);
+        user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
+    };
+    user->Dialogs().MessageBox(u"Aviso", u"Texto", platform::MessageIcon::Information);
+    timerActions.erase(look);
+    EXPECT_TRUE(held);
+    EXPECT_EQ(said, u"Texto");
+    EXPECT_TRUE(IsWindowEnabled(mainWindow));
+    EXPECT_TRUE(IsWindowEnabled(formWindow));
+    formView->Close();
+    mainView->Close();
+}
+
+// A new status text is announced to screen readers as it comes.
+std::vector<HWND> announced;
+void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT)
+        announced.push_back(window);
+}
+
+TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmExplicaTable();
+    FormEvents none;
+    ViewEvents events(form, none, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    const ControlId bar{u"Pb00"};
+    view->SetVisible(bar, true);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                         Heard, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    announced.clear();
+    view->SetCaption(bar, u"Enviando...");
+    for (int i = 0; i < 50 && announced.empty(); ++i, Sleep(10))
+        user->ProcessEvents();
+    UnhookWinEvent(hook);
+    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    EXPECT_EQ(announced, std::vector<HWND>{FormWindow::FindControlWindow(window, form, bar)});
+    EXPECT_EQ(user->AccessibleName(form, bar), u"Enviando...");
+    view->Close();
+}
 
 // The message boxes are answered in the end-to-end run.
 TEST(Win32Dialogs, TheInputBoxGivesTheTypedTextOrNothing) {
