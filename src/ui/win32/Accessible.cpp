@@ -19,8 +19,9 @@ bool IsSelf(const VARIANT& child) {
 // IID_IAccessible from MinGW's static oleacc does not hold the GUID: __uuidof does.
 class Accessible final : public IAccessible {
 public:
-    Accessible(HWND window, IAccessible* standard, std::function<AccessibleFacts()> facts)
-        : window(window), standard(standard), facts(std::move(facts)) {}
+    Accessible(HWND window, IAccessible* standard, std::function<AccessibleFacts()> facts,
+               std::function<void()> act)
+        : window(window), standard(standard), facts(std::move(facts)), act(std::move(act)) {}
     ~Accessible() { standard->Release(); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
@@ -121,7 +122,13 @@ public:
         return standard->get_accSelection(children);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return standard->get_accDefaultAction(child, action);
+        if (!IsSelf(child) || !::IsWindow(window))
+            return standard->get_accDefaultAction(child, action);
+        if (!action)
+            return E_POINTER;
+        const std::wstring name = facts().action;
+        *action = name.empty() ? nullptr : ::SysAllocStringLen(name.data(), UINT(name.size()));
+        return name.empty() ? S_FALSE : S_OK;
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
         return standard->accSelect(flags, child);
@@ -137,7 +144,12 @@ public:
         return standard->accHitTest(left, top, child);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard->accDoDefaultAction(child);
+        if (!IsSelf(child) || !::IsWindow(window))
+            return standard->accDoDefaultAction(child);
+        if (facts().action.empty())
+            return DISP_E_MEMBERNOTFOUND;
+        act();
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
         return standard->put_accName(child, name);
@@ -151,11 +163,13 @@ private:
     HWND window;
     IAccessible* standard;
     std::function<AccessibleFacts()> facts;
+    std::function<void()> act;
 };
 
 } // namespace
 
-LRESULT AnswerGetObject(HWND control, WPARAM w, LPARAM l, std::function<AccessibleFacts()> facts) {
+LRESULT AnswerGetObject(HWND control, WPARAM w, LPARAM l, std::function<AccessibleFacts()> facts,
+                        std::function<void()> act) {
     if (static_cast<LONG>(static_cast<DWORD>(l)) != OBJID_CLIENT)
         return 0;
     IAccessible* standard = nullptr;
@@ -163,7 +177,7 @@ LRESULT AnswerGetObject(HWND control, WPARAM w, LPARAM l, std::function<Accessib
                                            reinterpret_cast<void**>(&standard))) ||
         !standard)
         return 0;
-    auto* object = new Accessible(control, standard, std::move(facts));
+    auto* object = new Accessible(control, standard, std::move(facts), std::move(act));
     const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), w, object);
     object->Release();
     return answer > 0 ? answer : 0;

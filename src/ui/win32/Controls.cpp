@@ -170,7 +170,23 @@ AccessibleFacts FactsOf(const ChildControl& control, const FormTable& form) {
     if (entry.link)
         facts.state |= STATE_SYSTEM_LINKED;
     facts.name = Wide(AccessibleName(form, entry, shown));
+    if (role == Role::PushButton)
+        facts.action = L"Presionar";
+    else if (role == Role::CheckBox)
+        facts.action = facts.state & STATE_SYSTEM_CHECKED ? L"Desactivar" : L"Activar";
+    else if (role == Role::Link)
+        facts.action = L"Saltar";
     return facts;
+}
+
+// A screen reader's press, posted: it returns before what the press opens.
+void DefaultAction(const ChildControl& control) {
+    if (control.entry->link)
+        ::PostMessageW(::GetParent(control.window), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(control.window), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(control.window));
+    else
+        ::PostMessageW(control.window, BM_CLICK, 0, 0);
 }
 
 } // namespace
@@ -281,7 +297,8 @@ LRESULT ControlMessage(ChildControl& control, ViewEvents& events, UINT message, 
     }
     if (message == WM_GETOBJECT)
         if (const LRESULT answer = AnswerGetObject(
-                child, w, l, [&control, &events] { return FactsOf(control, events.Form()); }))
+                child, w, l, [&control, &events] { return FactsOf(control, events.Form()); },
+                [&control] { DefaultAction(control); }))
             return answer;
     if (entry.kind == ControlKind::ProgressBar && message == WM_PAINT) {
         PaintStatusText(control);

@@ -556,6 +556,38 @@ TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
     view->Close();
 }
 
+// A screen reader's own press (its default action) presses a button and follows a link.
+TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmMainTable({});
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [control, action] :
+         {std::pair{ControlId{u"Bt00"}, L"Presionar"}, {ControlId{u"Lb10", 2}, L"Saltar"}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(FormWindow::FindControlWindow(window, form, control),
+                                             DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)),
+                  S_OK);
+        BSTR name = nullptr;
+        EXPECT_EQ(object->get_accDefaultAction(self, &name), S_OK);
+        EXPECT_EQ(std::wstring(name ? name : L""), action);
+        SysFreeString(name);
+        EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+        object->Release();
+        user->ProcessEvents();
+    }
+    EXPECT_EQ(told.clicks, (std::vector<ControlId>{{u"Bt00"}, {u"Lb10", 2}}));
+    view->Close();
+}
+
 // The message boxes are answered in the end-to-end run.
 TEST(Win32Dialogs, TheInputBoxGivesTheTypedTextOrNothing) {
     win32::Win32Dialogs dialogs;
