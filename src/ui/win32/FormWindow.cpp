@@ -266,10 +266,6 @@ void FormWindow::BecomeOwned(HWND owner) {
     ApplyDpi(WindowDpi(window));
 }
 
-void FormWindow::SetModal(bool isModal) {
-    modal = isModal;
-}
-
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);

@@ -13,9 +13,10 @@
 namespace ui::win32 {
 
 // A window built from its form's table: standard controls (static, button, edit, progress
-// bar), the markup label, and the pictures painted into the window's own background,
-// which the labels and frames show through. Sizes follow the monitor's DPI, the Tab key
-// the table's order. What the user does goes to the window's events.
+// bar), the markup label, and the pictures and frame painted into the window's own
+// background, which the labels show through. Sizes follow the monitor's DPI, colours the
+// system's scheme, the Tab key the focus path. What the user does, Esc included, goes to
+// the window's events.
 class FormWindow {
 public:
     static constexpr const wchar_t* ClassName = L"AsistenciaRemota.Form";
@@ -41,7 +42,6 @@ public:
     void RestoreFocus();
     // Owned windows and modal ones have no minimise button.
     void BecomeOwned(HWND owner);
-    void SetModal(bool modal);
     void Destroy();
 
     // The colours the user chose for the system: a high-contrast setting, or a light or
@@ -71,7 +71,6 @@ private:
     HBITMAP background = nullptr;
     HBRUSH backgroundBrush = nullptr;
     HWND focusBeforeDeactivation = nullptr;
-    bool modal = false;
     std::unique_ptr<CloseCommandDde> closeCommand;
 };
 

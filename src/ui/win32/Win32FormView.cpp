@@ -118,7 +118,6 @@ void Win32FormView::Show(FormView* owner) {
 void Win32FormView::ShowModal() {
     if (!window.Handle())
         return;
-    window.SetModal(true);
     window.BecomeOwned(nullptr);
     std::vector<HWND> disabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), DisableShownWindow,
@@ -134,7 +133,6 @@ void Win32FormView::ShowModal() {
         ::PostQuitMessage(int(message.wParam));
     for (HWND other : disabled)
         ::EnableWindow(other, TRUE);
-    window.SetModal(false);
 }
 
 void Win32FormView::BringToFront() {
