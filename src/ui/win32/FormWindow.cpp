@@ -1,5 +1,6 @@
 #include "ui/win32/FormWindow.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
 #include "ui/Scale.h"
 #include "ui/win32/Dpi.h"
@@ -91,6 +92,12 @@ void FormWindow::CreateControls() {
             order.push_back(&entry);
     for (const ControlEntry* entry : order) {
         const size_t position = size_t(entry - table.controls.data());
+        // The system's own readers name a text box after the static just before it: a
+        // hidden one with the box's name, for those that do not ask the box itself.
+        if (entry->kind == ControlKind::TextBox)
+            ::CreateWindowExW(0, L"STATIC", Wide(AccessibleName(table, *entry, {})).c_str(),
+                              WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window, nullptr,
+                              ::GetModuleHandleW(nullptr), nullptr);
         HWND child = CreateChildWindow(*entry, window, FirstControlId + int(position));
         controls[position].window = child;
         if (child)

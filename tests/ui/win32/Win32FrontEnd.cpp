@@ -588,6 +588,38 @@ TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
     view->Close();
 }
 
+// A reader that takes the system's own object of a text box, not the box's answer, finds
+// its name in the hidden static before it.
+TEST(Win32Accessibility, TheSystemsOwnObjectOfATextBoxHasItsName) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmExplicaTable();
+    FormEvents none;
+    ViewEvents events(form, none, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [box, name] : {std::pair{u"Tx00", L"Explíquenos brevemente la incidencia o consulta "
+                                                L"que quiere hacernos"},
+                             {u"Tx01", L"Nombre"},
+                             {u"Tx02", L"Teléfono"}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(CreateStdAccessibleObject(FormWindow::FindControlWindow(window, form, {box}),
+                                            OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&object)),
+                  S_OK);
+        BSTR said = nullptr;
+        object->get_accName(self, &said);
+        EXPECT_EQ(std::wstring(said ? said : L""), name);
+        SysFreeString(said);
+        object->Release();
+    }
+    view->Close();
+}
+
 // The message boxes are answered in the end-to-end run.
 TEST(Win32Dialogs, TheInputBoxGivesTheTypedTextOrNothing) {
     win32::Win32Dialogs dialogs;
