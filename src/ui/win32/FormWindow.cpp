@@ -1,5 +1,7 @@
 #include "ui/win32/FormWindow.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
 #include "ui/Scale.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <uxtheme.h>
 
 namespace ui::win32 {
 
@@ -49,6 +52,7 @@ FormWindow::FormWindow(ViewEvents& events, PictureResources& pictures)
     if (!window)
         return;
     CreateControls();
+    TakeScheme();
     AddToolTips(window, controls);
     ApplyDpi(WindowDpi(window));
     if (table.takesCloseCommand)
@@ -77,17 +81,23 @@ void FormWindow::ReleaseGdi() {
     background = nullptr;
 }
 
-// The child windows are made in tab order, so that Tab walks them as the table says;
-// controls outside the tab order come after them.
+// The child windows are made along the focus path, so that Tab walks them as the table
+// says; controls that take no focus come after them.
 void FormWindow::CreateControls() {
     for (const ControlEntry& entry : table.controls)
-        controls.push_back({.entry = &entry, .colour = entry.foreColour});
-    std::vector<const ControlEntry*> order = TabOrder(table);
+        controls.push_back({.entry = &entry, .colour = DefaultColour});
+    std::vector<const ControlEntry*> order = FocusPath(table);
     for (const ControlEntry& entry : table.controls)
-        if (entry.tabIndex == NoTabStop)
+        if (!TakesFocus(entry))
             order.push_back(&entry);
     for (const ControlEntry* entry : order) {
         const size_t position = size_t(entry - table.controls.data());
+        // The system's own readers name a text box after the static just before it: a
+        // hidden one with the box's name, for those that do not ask the box itself.
+        if (entry->kind == ControlKind::TextBox)
+            ::CreateWindowExW(0, L"STATIC", Wide(AccessibleName(table, *entry, {})).c_str(),
+                              WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window, nullptr,
+                              ::GetModuleHandleW(nullptr), nullptr);
         HWND child = CreateChildWindow(*entry, window, FirstControlId + int(position));
         controls[position].window = child;
         if (child)
@@ -159,17 +169,55 @@ void FormWindow::ComposeBackground() {
     HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(window, screen);
     HGDIOBJ previous = ::SelectObject(dc, background);
-    HBRUSH back = table.backColour == DefaultColour ? ::GetSysColorBrush(COLOR_BTNFACE)
-                                                    : ::CreateSolidBrush(table.backColour);
+    HBRUSH back = ::CreateSolidBrush(FormBackground(table, scheme));
     ::FillRect(dc, &client, back);
-    if (table.backColour != DefaultColour)
-        ::DeleteObject(back);
-    for (const ChildControl& control : controls)
-        if (control.entry->kind == ControlKind::Picture && control.entry->visible)
+    ::DeleteObject(back);
+    for (const ChildControl& control : controls) {
+        if (!control.entry->visible)
+            continue;
+        if (control.entry->kind == ControlKind::Picture && ShowsPicture(*control.entry, scheme))
             pictures.Draw(dc, control.entry->picture, control.place);
+        if (control.entry->kind == ControlKind::GroupBox) {
+            RECT frame = control.place;
+            ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        }
+    }
     ::SelectObject(dc, previous);
     ::DeleteDC(dc);
     backgroundBrush = ::CreatePatternBrush(background);
+}
+
+ColourScheme FormWindow::SystemScheme() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    ColourScheme scheme{.window = ::GetSysColor(COLOR_BTNFACE),
+                        .windowText = ::GetSysColor(COLOR_BTNTEXT),
+                        .link = ::GetSysColor(COLOR_HOTLIGHT),
+                        .gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION)};
+    // Wine never keeps the setting (SPI_SETHIGHCONTRAST fails there): pure black and white
+    // window colours, as only a high-contrast theme chooses them, count as the setting too.
+    scheme.highContrast =
+        (::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON)) ||
+        ContrastRatio(scheme.window, scheme.windowText) >= 20;
+    return scheme;
+}
+
+void FormWindow::TakeScheme() {
+    scheme = SystemScheme();
+    const uint32_t behind = FormBackground(table, scheme);
+    const bool plain = KindOf(scheme) == SchemeKind::HighContrast;
+    for (ChildControl& control : controls) {
+        if (!control.window)
+            continue;
+        if (control.entry->kind == ControlKind::MarkupLabel)
+            MarkupLabel::Of(control.window)->SetScheme(scheme, behind);
+        // The visual style draws buttons in its own light colours: high contrast draws them
+        // without it, in the system's (a name of no style; Wine refuses an empty one).
+        if (control.entry->kind == ControlKind::PushButton ||
+            control.entry->kind == ControlKind::CheckBox)
+            ::SetWindowTheme(control.window, plain ? L" " : nullptr, plain ? L" " : nullptr);
+    }
 }
 
 ChildControl& FormWindow::Control(ControlId control) {
@@ -203,15 +251,26 @@ void FormWindow::Focus(ChildControl& control) {
     ::SetFocus(control.window);
 }
 
+void FormWindow::RestoreFocus() {
+    HWND target = ::IsWindow(focusBeforeDeactivation) &&
+                          ::IsChild(window, focusBeforeDeactivation) &&
+                          ::IsWindowVisible(focusBeforeDeactivation)
+                      ? focusBeforeDeactivation
+                      : nullptr;
+    if (!target)
+        if (const ControlEntry* first = FirstFocus(table))
+            target = Control({first->name, first->index}).window;
+    if (target && !::IsWindowVisible(target)) // hidden by the window since
+        target = ::GetNextDlgTabItem(window, nullptr, FALSE);
+    if (target)
+        ::SetFocus(target);
+}
+
 void FormWindow::BecomeOwned(HWND owner) {
     if (owner)
         ::SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     ::SetWindowLongPtrW(window, GWL_STYLE, OwnedStyle);
     ApplyDpi(WindowDpi(window));
-}
-
-void FormWindow::SetModal(bool isModal) {
-    modal = isModal;
 }
 
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -239,11 +298,19 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPAR
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND: {
-        if (LOWORD(w) == IDCANCEL && (modal || ::GetWindow(window, GW_OWNER)))
-            ::PostMessageW(window, WM_CLOSE, 0, 0);
-        else if (ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
-                 control && HIWORD(w) == BN_CLICKED)
+        // Esc and Enter come from the dialog manager as IDCANCEL and IDOK: Esc is the
+        // core's to judge, Enter presses the focused button or link.
+        ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
+        if (LOWORD(w) == IDCANCEL && !control) {
+            events.EscapePressed();
+        } else if (LOWORD(w) == IDOK && (!control || control->window == ::GetFocus())) {
+            ChildControl* focused = FindWindow(::GetFocus());
+            if (focused &&
+                (focused->entry->kind == ControlKind::PushButton || focused->entry->link))
+                events.Clicked(focused->Id());
+        } else if (control && HIWORD(w) == BN_CLICKED) {
             events.Clicked(control->Id());
+        }
         return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -252,9 +319,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
         if (!control)
             break;
+        ::SetTextColor(dc, TextColour(table, *control->entry, control->colour, scheme));
+        if (FillsItsBox(*control->entry, scheme)) {
+            const COLORREF back = FormBackground(table, scheme);
+            ::SetBkColor(dc, back);
+            ::SetDCBrushColor(dc, back);
+            return reinterpret_cast<LRESULT>(::GetStockObject(DC_BRUSH));
+        }
         ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, control->colour == DefaultColour ? ::GetSysColor(COLOR_WINDOWTEXT)
-                                                            : control->colour);
         // The background's pattern, lined up with where the control sits.
         ::SetBrushOrgEx(dc, -control->place.left, -control->place.top, nullptr);
         return reinterpret_cast<LRESULT>(backgroundBrush);
@@ -278,12 +350,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         if (LOWORD(w) == WA_INACTIVE) {
             focusBeforeDeactivation = ::GetFocus();
         } else {
-            HWND target =
-                ::IsWindow(focusBeforeDeactivation) && ::IsChild(window, focusBeforeDeactivation)
-                    ? focusBeforeDeactivation
-                    : ::GetNextDlgTabItem(window, nullptr, FALSE);
-            if (target)
-                ::SetFocus(target);
+            RestoreFocus();
         }
         return 0;
     case WM_DPICHANGED: {
@@ -293,8 +360,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (w != SPI_SETHIGHCONTRAST)
+            break;
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
+        TakeScheme();
         ApplyDpi(WindowDpi(window));
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         for (const ChildControl& control : controls)
             if (control.window)
                 ::SendMessageW(control.window, message, w, l);

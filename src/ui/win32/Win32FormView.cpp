@@ -1,5 +1,6 @@
 #include "ui/win32/Win32FormView.h"
 
+#include "ui/win32/Accessible.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32EventPump.h"
 
@@ -35,6 +36,10 @@ void Win32FormView::SetCaption(ControlId id, std::u16string_view caption) {
     if (ChildControl* control = Live(id)) {
         ::SetWindowTextW(control->window, Wide(caption).c_str());
         ::InvalidateRect(control->window, nullptr, TRUE);
+        // A new status or progress text is read out as it comes.
+        if (control->entry->kind == ControlKind::MarkupLabel ||
+            control->entry->kind == ControlKind::ProgressBar)
+            AnnounceChange(control->window);
     }
 }
 
@@ -105,6 +110,7 @@ void Win32FormView::Show(FormView* owner) {
     PlaceOnScreen(ownerWindow);
     ::ShowWindow(window.Handle(), SW_SHOW);
     ::SetForegroundWindow(window.Handle());
+    window.RestoreFocus();
 }
 
 // A nested message loop until the window is closed; the program's other windows do not
@@ -112,7 +118,6 @@ void Win32FormView::Show(FormView* owner) {
 void Win32FormView::ShowModal() {
     if (!window.Handle())
         return;
-    window.SetModal(true);
     window.BecomeOwned(nullptr);
     std::vector<HWND> disabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), DisableShownWindow,
@@ -120,6 +125,7 @@ void Win32FormView::ShowModal() {
     PlaceOnScreen(nullptr);
     ::ShowWindow(window.Handle(), SW_SHOW);
     ::SetForegroundWindow(window.Handle());
+    window.RestoreFocus();
     MSG message;
     while (window.Handle() && ::GetMessageW(&message, nullptr, 0, 0) > 0)
         DispatchWithNavigation(&message);
@@ -127,7 +133,6 @@ void Win32FormView::ShowModal() {
         ::PostQuitMessage(int(message.wParam));
     for (HWND other : disabled)
         ::EnableWindow(other, TRUE);
-    window.SetModal(false);
 }
 
 void Win32FormView::BringToFront() {
