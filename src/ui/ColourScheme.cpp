@@ -38,7 +38,7 @@ uint32_t SchemeColour(uint32_t colour, Backdrop backdrop, const ColourScheme& sc
         if (colour == Black || colour == DefaultColour)
             return scheme.windowText;
         return ContrastRatio(scheme.link, scheme.window) >= ReadableContrast ? scheme.link
-                                                                           : scheme.windowText;
+                                                                             : scheme.windowText;
     case SchemeKind::Dark:
         if (colour != DefaultColour && ContrastRatio(colour, backdrop.colour) >= LeastContrast)
             return colour;

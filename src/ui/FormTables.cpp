@@ -43,24 +43,25 @@ FormTable SplashTable() {
             .caption = u"Garantías de uso",
             .clientWidth = 7455,
             .clientHeight = 6585,
-            .controls = {
-                {.name = u"Lb00",
-                 .kind = MarkupLabel,
-                 .place = {240, 240, 6975, 5175},
-                 .tabIndex = 0},
-                {.name = u"Ch00",
-                 .kind = CheckBox,
-                 .place = {360, 5880, 3255, 375},
-                 .caption = u"Acepto los términos",
-                 .font = Tahoma(12),
-                 .tabIndex = 1},
-                {.name = u"Bt00",
-                 .kind = PushButton,
-                 .place = {4920, 5760, 2415, 615},
-                 .caption = u"Continuar...",
-                 .font = Tahoma(14.25),
-                 .tabIndex = 2},
-            },
+            .controls =
+                {
+                    {.name = u"Lb00",
+                     .kind = MarkupLabel,
+                     .place = {240, 240, 6975, 5175},
+                     .tabIndex = 0},
+                    {.name = u"Ch00",
+                     .kind = CheckBox,
+                     .place = {360, 5880, 3255, 375},
+                     .caption = u"Acepto los términos",
+                     .font = Tahoma(12),
+                     .tabIndex = 1},
+                    {.name = u"Bt00",
+                     .kind = PushButton,
+                     .place = {4920, 5760, 2415, 615},
+                     .caption = u"Continuar...",
+                     .font = Tahoma(14.25),
+                     .tabIndex = 2},
+                },
             .escape = EscapeKey::Closes};
 }
 
@@ -124,11 +125,13 @@ FormTable FrmMainTable(const session::Configuration& config) {
 
 // The arrangement is ours: large text and touch-sized buttons, for a till.
 FormTable FrmExplicaTable() {
-    return {.name = u"FrmExplica",
-            .caption = u"Soporte Remoto",
-            .clientWidth = 9900,
-            .clientHeight = 6480,
-            .controls = {
+    return {
+        .name = u"FrmExplica",
+        .caption = u"Soporte Remoto",
+        .clientWidth = 9900,
+        .clientHeight = 6480,
+        .controls =
+            {
                 {.name = u"Bt01",
                  .kind = PushButton,
                  .place = {9000, 120, 780, 720},
@@ -184,7 +187,7 @@ FormTable FrmExplicaTable() {
                  .font = Tahoma(14.25),
                  .tabIndex = 3},
             },
-            .escape = EscapeKey::ClosesWhenEmpty};
+        .escape = EscapeKey::ClosesWhenEmpty};
 }
 
 FormTable FrmDialogTable() {
@@ -192,37 +195,38 @@ FormTable FrmDialogTable() {
             .caption = u"Consultar incidencia",
             .clientWidth = 8400,
             .clientHeight = 7200,
-            .controls = {
-                {.name = u"Lb00",
-                 .kind = Label,
-                 .place = {180, 180, 8040, 420},
-                 .caption = u"Introduzca el número de aviso para su consulta",
-                 .font = Tahoma(12, true),
-                 .tabIndex = 1},
-                {.name = u"Bt00",
-                 .kind = PushButton,
-                 .place = {180, 780, 840, 720},
-                 .tabIndex = 2,
-                 .picture = pictures::Keyboard,
-                 .toolTip = u"Teclado en pantalla"},
-                {.name = u"Tx00",
-                 .kind = TextBox,
-                 .place = {1200, 780, 6000, 720},
-                 .font = Tahoma(20),
-                 .tabIndex = 0,
-                 .accessibleName = u"Número de aviso"},
-                {.name = u"Bt01",
-                 .kind = PushButton,
-                 .place = {7380, 780, 840, 720},
-                 .tabIndex = 4,
-                 .picture = pictures::Magnifier,
-                 .toolTip = u"Consultar"},
-                {.name = u"Lb01",
-                 .kind = MarkupLabel,
-                 .place = {180, 1680, 8040, 5340},
-                 .font = Tahoma(10),
-                 .tabIndex = 3},
-            },
+            .controls =
+                {
+                    {.name = u"Lb00",
+                     .kind = Label,
+                     .place = {180, 180, 8040, 420},
+                     .caption = u"Introduzca el número de aviso para su consulta",
+                     .font = Tahoma(12, true),
+                     .tabIndex = 1},
+                    {.name = u"Bt00",
+                     .kind = PushButton,
+                     .place = {180, 780, 840, 720},
+                     .tabIndex = 2,
+                     .picture = pictures::Keyboard,
+                     .toolTip = u"Teclado en pantalla"},
+                    {.name = u"Tx00",
+                     .kind = TextBox,
+                     .place = {1200, 780, 6000, 720},
+                     .font = Tahoma(20),
+                     .tabIndex = 0,
+                     .accessibleName = u"Número de aviso"},
+                    {.name = u"Bt01",
+                     .kind = PushButton,
+                     .place = {7380, 780, 840, 720},
+                     .tabIndex = 4,
+                     .picture = pictures::Magnifier,
+                     .toolTip = u"Consultar"},
+                    {.name = u"Lb01",
+                     .kind = MarkupLabel,
+                     .place = {180, 1680, 8040, 5340},
+                     .font = Tahoma(10),
+                     .tabIndex = 3},
+                },
             .escape = EscapeKey::Closes};
 }
 

@@ -376,12 +376,13 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
     terms->SetCaption(Lb00, TermsMarkup(u"(+34) 900 000 000"));
     terms->Show(nullptr);
     EXPECT_EQ(user.AccessibleRole(program.splash, Lb00), Role::Text);
-    EXPECT_EQ(user.AccessibleName(program.splash, Lb00),
-              u"AUTORIZO al personal del servicio de asistencia técnica de Lunadoro S.A. a tomar "
-              u"el control remoto de su ordenador para resolución de incidencias o dudas sobre el "
-              u"uso de la aplicación Velmorn.\nNuestro horario de atención es de Lunes a Viernes de "
-              u"8:30 a 18:30 (UTC +00:00). Sábados y domingos se atenderá al teléfono de guardia: "
-              u"(+34) 900 000 000.");
+    EXPECT_EQ(
+        user.AccessibleName(program.splash, Lb00),
+        u"AUTORIZO al personal del servicio de asistencia técnica de Lunadoro S.A. a tomar "
+        u"el control remoto de su ordenador para resolución de incidencias o dudas sobre el "
+        u"uso de la aplicación Velmorn.\nNuestro horario de atención es de Lunes a Viernes de "
+        u"8:30 a 18:30 (UTC +00:00). Sábados y domingos se atenderá al teléfono de guardia: "
+        u"(+34) 900 000 000.");
     terms->Close();
 }
 
@@ -412,10 +413,11 @@ double WeakestMarkupContrast(const markup::DisplayList& display, uint32_t backgr
 // Every text of every window against what lies behind it, in a light, a dark and a
 // high-contrast scheme, the last one chosen while the windows are open.
 TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
-    const ColourScheme light{}, dark{.window = 0x202020,
-                                     .windowText = 0xF0F0F0,
-                                     .link = 0xFFC080,
-                                     .gradientActiveCaption = 0x503010},
+    const ColourScheme light{},
+        dark{.window = 0x202020,
+             .windowText = 0xF0F0F0,
+             .link = 0xFFC080,
+             .gradientActiveCaption = 0x503010},
         contrast{.window = 0x000000,
                  .windowText = 0xFFFFFF,
                  .link = 0x00FFFF,
@@ -425,7 +427,8 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
         const char* name;
         const ColourScheme& scheme;
         double least; // 0: the windows' own colours, only reported
-    } schemes[] = {{"light", light, 0}, {"dark", dark, LeastContrast},
+    } schemes[] = {{"light", light, 0},
+                   {"dark", dark, LeastContrast},
                    {"high-contrast", contrast, ReadableContrast}};
     Program program;
     FrontEnd& user = *program.user;
@@ -444,7 +447,8 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
         if (&scheme.scheme == &contrast)
             user.UseScheme(scheme.scheme);
         user.ProcessEvents();
-        for (const FormTable* form : {&program.splash, &program.main, &program.form, &program.dialog}) {
+        for (const FormTable* form :
+             {&program.splash, &program.main, &program.form, &program.dialog}) {
             for (const ControlEntry& entry : form->controls) {
                 const ControlId id{entry.name, entry.index};
                 if (entry.kind != ControlKind::Label && entry.kind != ControlKind::CheckBox)

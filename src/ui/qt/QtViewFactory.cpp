@@ -1,7 +1,7 @@
 #include "ui/qt/QtViewFactory.h"
 
-#include "ui/qt/CloseCommandBus.h"
 #include "ui/qt/AccessibleRoles.h"
+#include "ui/qt/CloseCommandBus.h"
 #include "ui/qt/Controls.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtFormView.h"

@@ -12,11 +12,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QDBusConnection>
-#include <QLabel>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStyle>
@@ -223,7 +223,8 @@ public:
         const PixelRect place = Place(form, id);
         std::set<uint32_t> colours;
         for (int y = place.top; y < std::min(place.top + place.height, background.height()); ++y)
-            for (int x = place.left; x < std::min(place.left + place.width, background.width()); ++x)
+            for (int x = place.left; x < std::min(place.left + place.width, background.width());
+                 ++x)
                 colours.insert(Bgr(background.pixelColor(x, y)));
         return colours;
     }
