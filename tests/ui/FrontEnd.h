@@ -23,8 +23,9 @@ class FrontEnd {
 public:
     virtual ~FrontEnd() = default;
     virtual ViewFactory& Views() = 0;
-    // The resolution the windows are laid out for.
+    // The resolution the windows are laid out for, and the screen's work area.
     virtual double DotsPerInch() = 0;
+    virtual PixelRect WorkArea() = 0;
 
     virtual bool IsShown(const FormTable& form) = 0;
     virtual std::u16string Title(const FormTable& form) = 0;

@@ -386,6 +386,28 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
     terms->Close();
 }
 
+// On a till's screen (800 x 600, as the Qt cases run it once) the main window fits the work
+// area and scrolls: its button and links keep their size, and Tab brings each into view.
+TEST(FrontEnd, OnASmallScreenTheMainWindowFitsAndItsControlsKeepTheirSize) {
+    Program program;
+    FrontEnd& user = *program.user;
+    program.windows.MainWindow().Show();
+    user.ProcessEvents();
+    const PixelRect work = user.WorkArea(), client = user.ClientArea(program.main);
+    EXPECT_LE(client.width, work.width);
+    EXPECT_LE(client.height, work.height);
+    const PixelRect button = user.Place(program.main, Bt00);
+    EXPECT_EQ(std::pair(button.width, button.height), std::pair(265, 41));
+    for (int32_t link = 0; link < 4; ++link) {
+        user.PressKey(program.main, Key::Tab);
+        const PixelRect place = user.Place(program.main, Link(link));
+        EXPECT_EQ(place.height, 20) << link;
+        EXPECT_GE(place.top, 0) << link;
+        EXPECT_LE(place.top + place.height, client.height) << "link " << link << " out of view";
+    }
+    program.windows.CloseMainWindows();
+}
+
 // The weakest contrast of a markup label's text against the fills behind it.
 double WeakestMarkupContrast(const markup::DisplayList& display, uint32_t background) {
     double weakest = 21;

@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyleOptionFrame>
 
@@ -18,15 +20,20 @@ FormWindow::FormWindow(const ControlSetting& setting)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      events(setting.events), setting(setting), scheme(setting.scheme()) {
+      events(setting.events), setting(setting), scheme(setting.scheme()),
+      area(new QScrollArea(this)), page(new Page(*this)) {
     const FormTable& form = events.Form();
     setObjectName(ToQString(form.name));
     setWindowTitle(ToQString(form.caption));
-    setFixedSize(setting.scale.Size(form.clientWidth, form.clientHeight));
-    setMouseTracking(true);
+    page->setFixedSize(setting.scale.Size(form.clientWidth, form.clientHeight));
+    page->setMouseTracking(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidget(page);
+    FitToScreen(page->size());
     for (const ControlEntry& entry : form.controls) {
         const bool painted = RoleOf(entry) == Role::Hidden;
-        controls.push_back(painted ? nullptr : CreateControl(form, entry, this, setting));
+        controls.push_back(painted ? nullptr : CreateControl(form, entry, page, setting));
         pictures.push_back(entry.kind == ControlKind::Picture ? LoadPicture(entry.picture)
                                                               : QPixmap());
     }
@@ -35,6 +42,26 @@ FormWindow::FormWindow(const ControlSetting& setting)
     ApplyScheme();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { events.EscapePressed(); });
+}
+
+// The page's size where the screen's work area holds it, with the window's frame; else as
+// much as it holds, with scroll bars.
+void FormWindow::FitToScreen(QSize pageSize) {
+    QSize room = pageSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * 2;
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        room = room.boundedTo(screen->availableGeometry().size() - QSize(frame, frame + title));
+    }
+    QSize client = room;
+    if (room.height() < pageSize.height())
+        client.rwidth() = std::min(pageSize.width() + area->verticalScrollBar()->sizeHint().width(),
+                                   room.width());
+    if (client.width() < pageSize.width())
+        client.rheight() = std::min(
+            pageSize.height() + area->horizontalScrollBar()->sizeHint().height(), room.height());
+    setFixedSize(client);
+    area->setGeometry(rect());
 }
 
 // Tab walks the focus path; the window opens on its first stop.
@@ -85,7 +112,7 @@ void FormWindow::ApplyScheme() {
         if (auto* markup = qobject_cast<MarkupLabel*>(control))
             markup->SetScheme(scheme, FormBackground(form, scheme));
     }
-    update();
+    page->update();
 }
 
 void FormWindow::changeEvent(QEvent* event) {
@@ -95,23 +122,23 @@ void FormWindow::changeEvent(QEvent* event) {
 }
 
 QImage FormWindow::Background() const {
-    QImage image(size(), QImage::Format_RGB32);
+    QImage image(page->size(), QImage::Format_RGB32);
     QPainter painter(&image);
     PaintBackground(painter);
     return image;
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
-    if (closing)
+void FormWindow::Page::paintEvent(QPaintEvent*) {
+    if (window.closing)
         return;
     QPainter painter(this);
-    PaintBackground(painter);
+    window.PaintBackground(painter);
 }
 
 // The window's colour, then its pictures and frames in the table's order (back to front).
 void FormWindow::PaintBackground(QPainter& painter) const {
     const FormTable& form = events.Form();
-    painter.fillRect(rect(), FromBgr(FormBackground(form, scheme)));
+    painter.fillRect(page->rect(), FromBgr(FormBackground(form, scheme)));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (size_t i = 0; i < form.controls.size(); ++i) {
         const ControlEntry& entry = form.controls[i];
@@ -120,10 +147,10 @@ void FormWindow::PaintBackground(QPainter& painter) const {
             painter.drawPixmap(place, pictures[i]);
         } else if (entry.kind == ControlKind::GroupBox && entry.visible) {
             QStyleOptionFrame frame;
-            frame.initFrom(this);
+            frame.initFrom(page);
             frame.rect = place;
             frame.lineWidth = 1;
-            style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+            style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, page);
         }
     }
 }
@@ -137,10 +164,11 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 
 // Only the window's own background and its pictures count, not a control that passed the
 // move on.
-void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+void FormWindow::Page::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (!closing && !childAt(at))
-        events.PointerMoved(events.PictureAt(at.x(), at.y(), setting.scale.DotsPerInch()));
+    if (!window.closing && !childAt(at))
+        window.events.PointerMoved(
+            window.events.PictureAt(at.x(), at.y(), window.setting.scale.DotsPerInch()));
     QWidget::mouseMoveEvent(event);
 }
 

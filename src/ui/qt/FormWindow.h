@@ -6,6 +6,7 @@
 #include "ui/qt/Controls.h"
 
 #include <QPixmap>
+#include <QScrollArea>
 #include <QWidget>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace ui::qt {
 // table (Qt object names, with an "index" property for control arrays), in tab order. Its
 // pictures and frames are painted into its background, out of the way of the keyboard and
 // of screen readers; every colour follows the system's scheme, at once when it changes.
+// On a screen smaller than the window, the window fits the screen and its page scrolls:
+// no control is made smaller, and Tab brings the focused one into view.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,11 +37,23 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // The window's content at its table's size: the controls, and the background under them.
+    class Page : public QWidget {
+    public:
+        explicit Page(FormWindow& window) : window(window) {}
+
+    protected:
+        void paintEvent(QPaintEvent* event) override;
+        void mouseMoveEvent(QMouseEvent* event) override;
+
+    private:
+        FormWindow& window;
+    };
+
+    void FitToScreen(QSize pageSize);
     void PaintBackground(QPainter& painter) const;
     void ApplyScheme();
     void ChainFocus();
@@ -46,6 +61,8 @@ private:
     ViewEvents& events;
     ControlSetting setting;
     ColourScheme scheme;
+    QScrollArea* area;
+    Page* page;
     std::vector<QWidget*> controls;   // in the table's order
     std::vector<uint32_t> setColours; // what the behaviour set, DefaultColour for nothing
     std::vector<QPixmap> pictures;    // the pictures' pixmaps, in the table's order

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
@@ -40,6 +41,10 @@ public:
 
     ViewFactory& Views() override { return views; }
     double DotsPerInch() override { return qt::Scale::OfScreen().DotsPerInch(); }
+    PixelRect WorkArea() override {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        return {area.x(), area.y(), area.width(), area.height()};
+    }
     bool IsShown(const FormTable& form) override { return Window(form); }
     std::u16string Title(const FormTable& form) override {
         return FromQString(Window(form)->windowTitle());

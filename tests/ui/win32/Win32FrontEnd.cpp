@@ -55,6 +55,11 @@ public:
     }
 
     ViewFactory& Views() override { return views; }
+    PixelRect WorkArea() override {
+        RECT area{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+    }
     double DotsPerInch() override {
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
