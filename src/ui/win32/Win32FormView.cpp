@@ -1,6 +1,7 @@
 #include "ui/win32/Win32FormView.h"
 
 #include "ui/win32/Accessible.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32EventPump.h"
 
@@ -81,21 +82,19 @@ void Win32FormView::SetFocus(ControlId id) {
         window.Focus(*control);
 }
 
+// Centred over the owner, or on the work area, and never out of the work area.
 void Win32FormView::PlaceOnScreen(HWND over) {
     HWND self = window.Handle();
-    RECT area{}, frame{};
-    if (over && ::IsWindowVisible(over)) {
+    const RECT work = WorkArea(self);
+    RECT area = work, frame{};
+    if (over && ::IsWindowVisible(over))
         ::GetWindowRect(over, &area);
-    } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(self, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        area = monitor.rcWork;
-    }
     ::GetWindowRect(self, &frame);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    const int left = std::max(0L, area.left + (area.right - area.left - width) / 2);
-    const int top = std::max(0L, area.top + (area.bottom - area.top - height) / 2);
+    const int left = std::max(
+        work.left, std::min(area.left + (area.right - area.left - width) / 2, work.right - width));
+    const int top = std::max(
+        work.top, std::min(area.top + (area.bottom - area.top - height) / 2, work.bottom - height));
     ::SetWindowPos(self, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

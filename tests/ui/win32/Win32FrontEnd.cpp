@@ -462,6 +462,56 @@ TEST(Win32Keyboard, AFocusedLinkShowsItsFocus) {
     view->Close();
 }
 
+// On a work area smaller than the window, the window fits it and scrolls: its buttons and
+// links keep their size, and Tab brings the last link into view.
+TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    ASSERT_EQ(user->DotsPerInch(), 96) << "the sizes below are at 96 dpi";
+    RECT kept{}, small{0, 0, 640, 400}, work{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0));
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0));
+    struct Restore {
+        RECT area;
+        ~Restore() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0); }
+    } restore{kept};
+    const FormTable form = FrmMainTable({});
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    HWND top = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    ASSERT_TRUE(top);
+    RECT frame{};
+    GetWindowRect(top, &frame);
+    EXPECT_TRUE(IntersectRect(&work, &frame, &small) && EqualRect(&work, &frame))
+        << frame.left << "," << frame.top << " " << frame.right << "," << frame.bottom;
+    const PixelRect client = user->ClientArea(form);
+    EXPECT_LT(client.width, 797);
+    EXPECT_LT(client.height, 631);
+    const PixelRect button = user->Place(form, {u"Bt00"});
+    EXPECT_EQ(button.width, 265);
+    EXPECT_EQ(button.height, 41);
+    const std::vector<std::pair<int, int>> links{{125, 20}, {69, 20}, {135, 20}, {193, 20}};
+    for (int32_t link = 0; link < 4; ++link) {
+        const PixelRect place = user->Place(form, {u"Lb10", link});
+        EXPECT_EQ(place.width, links[link].first) << link;
+        EXPECT_GE(place.height, links[link].second) << link;
+    }
+    const ControlId last{u"Lb10", 3};
+    PixelRect place = user->Place(form, last);
+    EXPECT_GT(place.left + place.width, client.width) << "out of view before Tab";
+    for (int tab = 0; tab < 4; ++tab)
+        user->PressKey(form, FrontEnd::Key::Tab);
+    ASSERT_EQ(user->Focused(form), last);
+    place = user->Place(form, last);
+    EXPECT_GE(place.left, 0);
+    EXPECT_GE(place.top, 0);
+    EXPECT_LE(place.left + place.width, client.width);
+    EXPECT_LE(place.top + place.height, client.height);
+    view->Close();
+}
+
 // While a message box shows, no window of the program takes input; after it, they all do.
 TEST(Win32Dialogs, AMessageBoxHoldsEveryWindowOfTheProgram) {
     fixtures::FakeOs os;
