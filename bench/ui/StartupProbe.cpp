@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QWidget>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -27,14 +28,16 @@ long ResidentKb() {
     return 0;
 }
 
-// Ends the process at the first paint of the window of that name.
+// Ends the process at the first paint in the window of that name (of the window itself or
+// of what fills it).
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(QString window) : window(std::move(window)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->objectName() == window) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window()->objectName() == window) {
             std::printf("painted %ld\n", ResidentKb());
             std::fflush(stdout);
             _exit(0);

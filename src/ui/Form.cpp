@@ -62,6 +62,17 @@ bool Form::CloseRequested() {
     return true;
 }
 
+void Form::Escape() {
+    if (!view || table.escape == EscapeKey::Ignored || windows.RequestRunning())
+        return;
+    if (table.escape == EscapeKey::ClosesWhenEmpty)
+        for (const ControlEntry& control : table.controls)
+            if (control.kind == ControlKind::TextBox &&
+                !view->Text({control.name, control.index}).empty())
+                return;
+    Unload();
+}
+
 void Form::CloseIfPending() {
     if (closePending)
         Unload();

@@ -28,6 +28,8 @@ public:
     void ShowModal();
     void Unload();
     bool CloseRequested() override;
+    // Esc closes the window as its table says, never while a request runs.
+    void Escape() override;
 
 protected:
     void Load();

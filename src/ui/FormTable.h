@@ -54,8 +54,19 @@ struct ControlEntry {
     bool link = false;               // labels: presses, releases, clicks, a hand pointer
     bool tracksPointer = false;      // reports the pointer's moves over it
     std::u16string_view picture{};   // pictures, and the icon of a push button (Pictures.h)
+    bool behindText = false;         // pictures: a backdrop, left out under high contrast
     std::u16string_view toolTip{};   // push buttons
     std::u16string_view container{}; // name of the group box holding the control
+    // What a screen reader calls the control when its caption does not say it (Accessibility.h).
+    std::u16string_view accessibleName{};
+    std::u16string_view labelledBy{}; // a label whose caption names the control
+};
+
+// What the Esc key does to a window.
+enum class EscapeKey {
+    Ignored,
+    Closes,
+    ClosesWhenEmpty, // only while every text box is empty: typed text is never thrown away
 };
 
 struct FormTable {
@@ -66,6 +77,7 @@ struct FormTable {
     std::vector<ControlEntry> controls{}; // back to front: later controls lie on top
     // Listens for the close command other programs send (DDE on Windows, D-Bus on Linux).
     bool takesCloseCommand = false;
+    EscapeKey escape = EscapeKey::Ignored;
 };
 
 // A control of a window: its name, and its index when it belongs to a control array.

@@ -26,6 +26,7 @@ ControlEntry LinkLabel(int32_t index, TwipsRect place, std::u16string caption) {
             .place = place,
             .caption = std::move(caption),
             .font = SansSerif12(),
+            .tabIndex = index + 1,
             .link = true,
             .tracksPointer = true};
 }
@@ -42,21 +43,26 @@ FormTable SplashTable() {
             .caption = u"Garantías de uso",
             .clientWidth = 7455,
             .clientHeight = 6585,
-            .controls = {
-                {.name = u"Lb00", .kind = MarkupLabel, .place = {240, 240, 6975, 5175}},
-                {.name = u"Ch00",
-                 .kind = CheckBox,
-                 .place = {360, 5880, 3255, 375},
-                 .caption = u"Acepto los términos",
-                 .font = Tahoma(12),
-                 .tabIndex = 0},
-                {.name = u"Bt00",
-                 .kind = PushButton,
-                 .place = {4920, 5760, 2415, 615},
-                 .caption = u"Continuar...",
-                 .font = Tahoma(14.25),
-                 .tabIndex = 1},
-            }};
+            .controls =
+                {
+                    {.name = u"Lb00",
+                     .kind = MarkupLabel,
+                     .place = {240, 240, 6975, 5175},
+                     .tabIndex = 0},
+                    {.name = u"Ch00",
+                     .kind = CheckBox,
+                     .place = {360, 5880, 3255, 375},
+                     .caption = u"Acepto los términos",
+                     .font = Tahoma(12),
+                     .tabIndex = 1},
+                    {.name = u"Bt00",
+                     .kind = PushButton,
+                     .place = {4920, 5760, 2415, 615},
+                     .caption = u"Continuar...",
+                     .font = Tahoma(14.25),
+                     .tabIndex = 2},
+                },
+            .escape = EscapeKey::Closes};
 }
 
 FormTable FrmMainTable(const session::Configuration& config) {
@@ -71,7 +77,8 @@ FormTable FrmMainTable(const session::Configuration& config) {
                      .kind = Picture,
                      .place = {120, 120, 11745, 7800},
                      .tracksPointer = true,
-                     .picture = pictures::Background},
+                     .picture = pictures::Background,
+                     .behindText = true},
                     {.name = u"Lb03",
                      .kind = Label,
                      .place = {120, 1080, 11895, 675},
@@ -95,7 +102,8 @@ FormTable FrmMainTable(const session::Configuration& config) {
                     {.name = u"Lb05",
                      .kind = Label,
                      .place = {5160, 5100, 2295, 255},
-                     .font = SansSerif12()},
+                     .font = SansSerif12(),
+                     .accessibleName = u"Su ID"}, // the words are in the picture beside it
                     LinkLabel(0, {720, 6240, 1875, 300}, u"Tutoriales rápidos"),
                     LinkLabel(1, {720, 6720, 1035, 300}, u"Manuales"),
                     LinkLabel(2, {720, 7200, 2025, 300}, u"Solicitar Formación"),
@@ -117,11 +125,13 @@ FormTable FrmMainTable(const session::Configuration& config) {
 
 // The arrangement is ours: large text and touch-sized buttons, for a till.
 FormTable FrmExplicaTable() {
-    return {.name = u"FrmExplica",
-            .caption = u"Soporte Remoto",
-            .clientWidth = 9900,
-            .clientHeight = 6480,
-            .controls = {
+    return {
+        .name = u"FrmExplica",
+        .caption = u"Soporte Remoto",
+        .clientWidth = 9900,
+        .clientHeight = 6480,
+        .controls =
+            {
                 {.name = u"Bt01",
                  .kind = PushButton,
                  .place = {9000, 120, 780, 720},
@@ -139,7 +149,8 @@ FormTable FrmExplicaTable() {
                  .place = {180, 960, 9540, 2280},
                  .font = Tahoma(12),
                  .tabIndex = 0,
-                 .multiLine = true},
+                 .multiLine = true,
+                 .labelledBy = u"Lb00"},
                 {.name = u"Label1",
                  .kind = Label,
                  .place = {180, 3480, 7500, 360},
@@ -150,12 +161,14 @@ FormTable FrmExplicaTable() {
                  .kind = TextBox,
                  .place = {180, 4020, 4500, 540},
                  .font = Tahoma(12),
-                 .tabIndex = 1},
+                 .tabIndex = 1,
+                 .accessibleName = u"Nombre"},
                 {.name = u"Tx02",
                  .kind = TextBox,
                  .place = {4860, 4020, 2700, 540},
                  .font = Tahoma(12),
-                 .tabIndex = 2},
+                 .tabIndex = 2,
+                 .accessibleName = u"Teléfono"},
                 {.name = u"Im00",
                  .kind = Picture,
                  .place = {7800, 3480, 1920, 1920},
@@ -173,7 +186,8 @@ FormTable FrmExplicaTable() {
                  .caption = u"Continuar",
                  .font = Tahoma(14.25),
                  .tabIndex = 3},
-            }};
+            },
+        .escape = EscapeKey::ClosesWhenEmpty};
 }
 
 FormTable FrmDialogTable() {
@@ -181,36 +195,39 @@ FormTable FrmDialogTable() {
             .caption = u"Consultar incidencia",
             .clientWidth = 8400,
             .clientHeight = 7200,
-            .controls = {
-                {.name = u"Lb00",
-                 .kind = Label,
-                 .place = {180, 180, 8040, 420},
-                 .caption = u"Introduzca el número de aviso para su consulta",
-                 .font = Tahoma(12, true),
-                 .tabIndex = 1},
-                {.name = u"Bt00",
-                 .kind = PushButton,
-                 .place = {180, 780, 840, 720},
-                 .tabIndex = 2,
-                 .picture = pictures::Keyboard,
-                 .toolTip = u"Teclado en pantalla"},
-                {.name = u"Tx00",
-                 .kind = TextBox,
-                 .place = {1200, 780, 6000, 720},
-                 .font = Tahoma(20),
-                 .tabIndex = 0},
-                {.name = u"Bt01",
-                 .kind = PushButton,
-                 .place = {7380, 780, 840, 720},
-                 .tabIndex = 4,
-                 .picture = pictures::Magnifier,
-                 .toolTip = u"Consultar"},
-                {.name = u"Lb01",
-                 .kind = MarkupLabel,
-                 .place = {180, 1680, 8040, 5340},
-                 .font = Tahoma(10),
-                 .tabIndex = 3},
-            }};
+            .controls =
+                {
+                    {.name = u"Lb00",
+                     .kind = Label,
+                     .place = {180, 180, 8040, 420},
+                     .caption = u"Introduzca el número de aviso para su consulta",
+                     .font = Tahoma(12, true),
+                     .tabIndex = 1},
+                    {.name = u"Bt00",
+                     .kind = PushButton,
+                     .place = {180, 780, 840, 720},
+                     .tabIndex = 2,
+                     .picture = pictures::Keyboard,
+                     .toolTip = u"Teclado en pantalla"},
+                    {.name = u"Tx00",
+                     .kind = TextBox,
+                     .place = {1200, 780, 6000, 720},
+                     .font = Tahoma(20),
+                     .tabIndex = 0,
+                     .accessibleName = u"Número de aviso"},
+                    {.name = u"Bt01",
+                     .kind = PushButton,
+                     .place = {7380, 780, 840, 720},
+                     .tabIndex = 4,
+                     .picture = pictures::Magnifier,
+                     .toolTip = u"Consultar"},
+                    {.name = u"Lb01",
+                     .kind = MarkupLabel,
+                     .place = {180, 1680, 8040, 5340},
+                     .font = Tahoma(10),
+                     .tabIndex = 3},
+                },
+            .escape = EscapeKey::Closes};
 }
 
 } // namespace ui

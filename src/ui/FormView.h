@@ -58,6 +58,8 @@ public:
     virtual void KeyDown(ControlId, int32_t /*keyCode*/) {}
     // The user closes the window (close box, Alt+F4). False keeps it open for now.
     virtual bool CloseRequested() { return true; }
+    // The user pressed Esc in the window.
+    virtual void Escape() {}
     // A command sent to the window by another program (DDE execute, D-Bus).
     virtual void Execute(std::u16string_view /*command*/) {}
 };

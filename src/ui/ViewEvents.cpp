@@ -90,6 +90,10 @@ bool ViewEvents::CloseRequested() {
     return close;
 }
 
+void ViewEvents::EscapePressed() {
+    Run([&] { events.Escape(); });
+}
+
 void ViewEvents::CommandArrived(std::u16string_view command) {
     Run([&] { events.Execute(command); });
 }

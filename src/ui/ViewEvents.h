@@ -44,6 +44,8 @@ public:
     void KeyPressed(ControlId control, int32_t keyCode);
     // The user closes the window; false keeps it open for now. A failure lets it close.
     bool CloseRequested();
+    // Esc pressed anywhere in the window: what it does is the window's (FormTable::escape).
+    void EscapePressed();
     // A command sent to the window by another program.
     void CommandArrived(std::u16string_view command);
 

@@ -2,6 +2,8 @@
 
 #include "FakeOs.h"
 #include "FakeWindows.h"
+#include "ui/Accessibility.h"
+#include "ui/ColourScheme.h"
 #include "ui/Scale.h"
 #include "ui/markup/DisplayList.h"
 
@@ -21,8 +23,9 @@ class FrontEnd {
 public:
     virtual ~FrontEnd() = default;
     virtual ViewFactory& Views() = 0;
-    // The resolution the windows are laid out for.
+    // The resolution the windows are laid out for, and the screen's work area.
     virtual double DotsPerInch() = 0;
+    virtual PixelRect WorkArea() = 0;
 
     virtual bool IsShown(const FormTable& form) = 0;
     virtual std::u16string Title(const FormTable& form) = 0;
@@ -54,6 +57,27 @@ public:
     virtual void ProcessEvents() = 0;
     // The close command from another program; nullopt where this system cannot send it.
     virtual std::optional<bool> SendCloseCommand(std::u16string_view command) = 0;
+
+    // The keyboard, as a user presses it on the focused control of the active window.
+    enum class Key { Tab, ShiftTab, Enter, Space, Escape };
+    virtual void PressKey(const FormTable& form, Key key) = 0;
+    // The control with the keyboard focus, ControlId{} when none of the window's has it.
+    virtual ControlId Focused(const FormTable& form) = 0;
+    // The front end's own message and input boxes.
+    virtual platform::Dialogs& Dialogs() = 0;
+    // The next message or input box the program shows is answered from the keyboard: its
+    // text is kept in text, typed is typed into an input box, then key closes it.
+    virtual void AnswerNextDialog(Key key, std::u16string typed, std::u16string* text) = 0;
+    // What assistive technology reads of a control: its role and name.
+    virtual Role AccessibleRole(const FormTable& form, ControlId control) = 0;
+    virtual std::u16string AccessibleName(const FormTable& form, ControlId control) = 0;
+    // The colours of the system from now on, for the windows open and those to come.
+    virtual void UseScheme(const ColourScheme& scheme) = 0;
+    // The pixels of the window's own background (its colour and pictures) under a control.
+    virtual std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId control) = 0;
+    virtual markup::DisplayList Display(const FormTable& form, ControlId control) = 0;
+    // A picture of the window as the user sees it, written to a PNG or BMP file.
+    virtual void SaveScreenshot(const FormTable& form, const std::string& path) = 0;
 };
 
 // The colours of a layout's text, fills and borders.

@@ -19,19 +19,22 @@ namespace {
 
 using namespace test_support;
 
-// The program over the fake OS and dialogs, with this front end's windows.
+// The program over the fake OS, with this front end's windows, and its message boxes or
+// fake ones.
 struct Program {
-    Program() {
+    explicit Program(bool realDialogs = false) : realDialogs(realDialogs) {
         os.SetRegistryDword(Hklm, AgentKey, u"ClientID", 1234567890);
         os.sysColors[platform::ColorGradientActiveCaption] = 0x00FF00;
     }
+    bool realDialogs;
     fixtures::FakeOs os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
     session::SessionState session;
-    session::Context context{os, dialogs, events, session, Installation};
     bool over = false;
     std::unique_ptr<FrontEnd> user = MakeFrontEnd(os, [this] { over = true; });
+    session::Context context{os, realDialogs ? user->Dialogs() : dialogs, events, session,
+                             Installation};
     Windows windows{context, user->Views()};
     const FormTable splash = SplashTable(), main = FrmMainTable(Installation),
                     form = FrmExplicaTable(), dialog = FrmDialogTable();
@@ -73,8 +76,8 @@ TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
         }
         for (const ControlEntry& entry : form.controls) {
             const ControlId id{entry.name, entry.index};
-            if (entry.kind == ControlKind::Picture)
-                continue; // painted into the background by some front ends
+            if (RoleOf(entry) == Role::Hidden)
+                continue; // decorations, painted into the window's background
             EXPECT_EQ(program.user->IsVisible(form, id), entry.visible) << Utf8(entry.name);
             if (entry.kind == ControlKind::Label || entry.kind == ControlKind::PushButton ||
                 entry.kind == ControlKind::CheckBox) {
@@ -221,6 +224,279 @@ TEST(FrontEnd, MarkupLabelsPaintEveryColourAndScrollOnlyWhenTooTall) {
     program.user->ProcessEvents();
     EXPECT_FALSE(program.user->Scrolls(program.dialog, Lb01));
     view->Close();
+}
+
+using Key = FrontEnd::Key;
+
+// The focus path of each window, Tab forwards and Shift+Tab back round, from its first stop.
+TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
+    Program program;
+    FrontEnd& user = *program.user;
+    const struct {
+        const FormTable& form;
+        std::vector<ControlId> path;
+    } walks[] = {{program.splash, {Lb00, Ch00, Bt00}},
+                 {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
+                 {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
+                 {program.dialog, {Tx00, Lb01, Bt01}}}; // no touch screen: no keyboard button
+    program.windows.MainWindow().Show();
+    for (const auto& walk : walks) {
+        const FormTable& form = walk.form;
+        if (&form == &program.form) // the main window's walk is done: the mouse opens these
+            user.Click(program.main, Bt00);
+        if (&form == &program.dialog)
+            user.Click(program.main, Link(3));
+        std::unique_ptr<FormView> terms;
+        FormEvents none;
+        ViewEvents events(form, none, [](std::u16string_view) {});
+        if (&form == &program.splash) {
+            terms = user.Views().CreateView(events);
+            terms->Show(nullptr);
+            user.ProcessEvents();
+        }
+        EXPECT_EQ(user.Focused(form), walk.path[0]) << Utf8(form.name) << " first";
+        for (size_t step = 1; step <= walk.path.size(); ++step) {
+            user.PressKey(form, Key::Tab);
+            EXPECT_EQ(user.Focused(form), walk.path[step % walk.path.size()])
+                << Utf8(form.name) << " Tab " << step;
+        }
+        user.PressKey(form, Key::ShiftTab);
+        EXPECT_EQ(user.Focused(form), walk.path.back()) << Utf8(form.name) << " Shift+Tab";
+        if (terms)
+            terms->Close();
+    }
+    program.windows.CloseMainWindows();
+}
+
+// The terms, the links, the lookup and a support request from the keyboard alone: Enter and
+// Space press, Tab leaves the problem box with no tab in it, Esc keeps typed text.
+TEST(FrontEnd, EveryActionIsDoneWithTheKeyboardAlone) {
+    for (auto [keys, accepted] :
+         {std::pair{std::vector{Key::Tab, Key::Space, Key::Tab, Key::Enter}, true},
+          {std::vector{Key::Escape}, false}}) {
+        Program program;
+        program.user->WhenShown(program.splash, [&, keys = keys] {
+            for (Key key : keys)
+                program.user->PressKey(program.splash, key);
+        });
+        EXPECT_EQ(program.windows.SplashWindow().Seguir(), accepted);
+    }
+
+    Program program(true);
+    FrontEnd& user = *program.user;
+    program.os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe", {.pollsUntilExit = 1});
+    program.windows.MainWindow().Show();
+    user.ProcessEvents();
+    for (Key key : {Key::Tab, Key::Tab, Key::Space}) // Manuales
+        user.PressKey(program.main, key);
+    ASSERT_EQ(program.os.shellCalls.size(), 1u);
+    EXPECT_EQ(program.os.shellCalls[0].target, u"https://ayuda.example.net/manual/");
+    for (Key key : {Key::Tab, Key::Tab, Key::Enter}) // ¿Qué hay de mi incidencia?
+        user.PressKey(program.main, key);
+    ASSERT_TRUE(user.IsShown(program.dialog));
+    user.Type(program.dialog, user.Focused(program.dialog), u"77");
+    user.PressKey(program.dialog, Key::Enter);
+    EXPECT_EQ(user.AccessibleName(program.dialog, Lb01),
+              u"No es posible conectar con el servidor.");
+    user.PressKey(program.dialog, Key::Escape);
+    EXPECT_FALSE(user.IsShown(program.dialog));
+
+    user.PressKey(program.main, Key::Tab); // round to the support button
+    user.PressKey(program.main, Key::Enter);
+    ASSERT_TRUE(user.IsShown(program.form));
+    user.PressKey(program.form, Key::Escape); // nothing typed: it closes
+    EXPECT_FALSE(user.IsShown(program.form));
+    user.PressKey(program.main, Key::Enter);
+    user.Type(program.form, user.Focused(program.form), u"Sin papel");
+    user.PressKey(program.form, Key::Tab);
+    user.Type(program.form, user.Focused(program.form), u"Ana");
+    user.PressKey(program.form, Key::Escape); // typed text is never thrown away
+    ASSERT_TRUE(user.IsShown(program.form));
+    user.PressKey(program.form, Key::Tab);
+    user.PressKey(program.form, Key::Tab);
+    EXPECT_EQ(user.Focused(program.form), Bt00);
+    std::u16string told;
+    user.AnswerNextDialog(Key::Enter, {}, &told);
+    user.PressKey(program.form, Key::Enter);
+    EXPECT_EQ(program.session.ProblemText, u"Sin papel");
+    EXPECT_EQ(program.session.ContactName, u"Ana");
+    EXPECT_NE(told.find(u"No fue posible registrar su incidencia"), std::u16string::npos);
+    EXPECT_TRUE(program.over);
+
+    std::u16string prompt;
+    user.AnswerNextDialog(Key::Enter, u"Bazar Ñandú", &prompt);
+    EXPECT_EQ(user.Dialogs().InputBox(u"Nombre de la empresa", u"Empresa", u""), u"Bazar Ñandú");
+    EXPECT_EQ(prompt, u"Nombre de la empresa");
+    user.AnswerNextDialog(Key::Escape, u"no", &prompt);
+    EXPECT_EQ(user.Dialogs().InputBox(u"Nombre de la empresa", u"Empresa", u""), std::nullopt);
+}
+
+// What a screen reader reads of every control: hidden decorations, the names the captions do
+// not give, the markup's words, and the ID beside the picture that says "Su ID".
+TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
+    Program program;
+    FrontEnd& user = *program.user;
+    const struct {
+        const FormTable& form;
+        ControlId control;
+        Role role;
+        std::u16string name;
+    } rows[] = {
+        {program.main, {u"Im10"}, Role::Hidden, u""},
+        {program.main, {u"Gr00"}, Role::Hidden, u""},
+        {program.main, Bt00, Role::PushButton, u"Solicitar Soporte Técnico"},
+        {program.main, {u"Lb03"}, Role::Label, u"Bienvenido al Soporte Técnico de Lunadoro"},
+        {program.main, {u"Lb05"}, Role::Label, u"Su ID 1.234.567.890"},
+        {program.main, Link(3), Role::Link, u"¿Qué hay de mi incidencia?"},
+        {program.form, Bt01, Role::PushButton, u"Teclado en pantalla"},
+        {program.form, Tx00, Role::TextBox,
+         u"Explíquenos brevemente la incidencia o consulta que quiere hacernos"},
+        {program.form, {u"Tx01"}, Role::TextBox, u"Nombre"},
+        {program.form, {u"Tx02"}, Role::TextBox, u"Teléfono"},
+        {program.form, {u"Pb00"}, Role::ProgressBar, u"Estableciendo conexión..."},
+        {program.form, {u"Im00"}, Role::Hidden, u""},
+        {program.dialog, Tx00, Role::TextBox, u"Número de aviso"},
+        {program.dialog, Bt01, Role::PushButton, u"Consultar"},
+        {program.dialog, Lb01, Role::Text, u""},
+    };
+    program.windows.MainWindow().Show();
+    user.Click(program.main, Bt00);
+    user.Click(program.main, Link(3));
+    for (const auto& row : rows) {
+        EXPECT_EQ(user.AccessibleRole(row.form, row.control), row.role) << Utf8(row.name);
+        if (row.role != Role::Hidden) {
+            EXPECT_EQ(user.AccessibleName(row.form, row.control), row.name) << Utf8(row.name);
+        }
+    }
+    program.windows.CloseMainWindows();
+
+    FormEvents none;
+    ViewEvents events(program.splash, none, [](std::u16string_view) {});
+    auto terms = user.Views().CreateView(events);
+    terms->SetCaption(Lb00, TermsMarkup(u"(+34) 900 000 000"));
+    terms->Show(nullptr);
+    EXPECT_EQ(user.AccessibleRole(program.splash, Lb00), Role::Text);
+    EXPECT_EQ(
+        user.AccessibleName(program.splash, Lb00),
+        u"AUTORIZO al personal del servicio de asistencia técnica de Lunadoro S.A. a tomar "
+        u"el control remoto de su ordenador para resolución de incidencias o dudas sobre el "
+        u"uso de la aplicación Velmorn.\nNuestro horario de atención es de Lunes a Viernes de "
+        u"8:30 a 18:30 (UTC +00:00). Sábados y domingos se atenderá al teléfono de guardia: "
+        u"(+34) 900 000 000.");
+    terms->Close();
+}
+
+// On a till's screen (800 x 600, as the Qt cases run it once) the main window fits the work
+// area and scrolls: its button and links keep their size, and Tab brings each into view.
+TEST(FrontEnd, OnASmallScreenTheMainWindowFitsAndItsControlsKeepTheirSize) {
+    Program program;
+    FrontEnd& user = *program.user;
+    program.windows.MainWindow().Show();
+    user.ProcessEvents();
+    const PixelRect work = user.WorkArea(), client = user.ClientArea(program.main);
+    EXPECT_LE(client.width, work.width);
+    EXPECT_LE(client.height, work.height);
+    const PixelRect button = user.Place(program.main, Bt00);
+    EXPECT_EQ(std::pair(button.width, button.height), std::pair(265, 41));
+    for (int32_t link = 0; link < 4; ++link) {
+        user.PressKey(program.main, Key::Tab);
+        const PixelRect place = user.Place(program.main, Link(link));
+        EXPECT_EQ(place.height, 20) << link;
+        EXPECT_GE(place.top, 0) << link;
+        EXPECT_LE(place.top + place.height, client.height) << "link " << link << " out of view";
+    }
+    program.windows.CloseMainWindows();
+}
+
+// The weakest contrast of a markup label's text against the fills behind it.
+double WeakestMarkupContrast(const markup::DisplayList& display, uint32_t background) {
+    double weakest = 21;
+    for (size_t i = 0; i < display.items.size(); ++i) {
+        const auto* run = std::get_if<markup::TextRun>(&display.items[i]);
+        if (!run || run->text.find_first_not_of(u' ') == std::u16string::npos)
+            continue;
+        uint32_t behind = background;
+        for (size_t j = 0; j < i; ++j) {
+            const markup::Rect* r = nullptr;
+            uint32_t colour = 0;
+            if (auto* fill = std::get_if<markup::FilledRect>(&display.items[j]))
+                r = &fill->rect, colour = fill->colour;
+            else if (auto* gradient = std::get_if<markup::GradientRect>(&display.items[j]))
+                r = &gradient->rect, colour = gradient->stops.front().colour;
+            if (r && run->x >= r->x && run->x < r->x + r->width && run->top >= r->y &&
+                run->top < r->y + r->height)
+                behind = colour;
+        }
+        weakest = std::min(weakest, ContrastRatio(run->colour, behind));
+    }
+    return weakest;
+}
+
+// Every text of every window against what lies behind it, in a light, a dark and a
+// high-contrast scheme, the last one chosen while the windows are open.
+TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
+    const ColourScheme light{},
+        dark{.window = 0x202020,
+             .windowText = 0xF0F0F0,
+             .link = 0xFFC080,
+             .gradientActiveCaption = 0x503010},
+        contrast{.window = 0x000000,
+                 .windowText = 0xFFFFFF,
+                 .link = 0x00FFFF,
+                 .gradientActiveCaption = 0x000000,
+                 .highContrast = true};
+    const struct {
+        const char* name;
+        const ColourScheme& scheme;
+        double least; // 0: the windows' own colours, only reported
+    } schemes[] = {{"light", light, 0},
+                   {"dark", dark, LeastContrast},
+                   {"high-contrast", contrast, ReadableContrast}};
+    Program program;
+    FrontEnd& user = *program.user;
+    program.session.OpenIncidentId = 0;
+    for (const auto& scheme : schemes) {
+        if (&scheme.scheme != &contrast)
+            user.UseScheme(scheme.scheme);
+        program.windows.MainWindow().Show();
+        user.Click(program.main, Bt00);
+        user.Click(program.main, Link(3));
+        FormEvents none;
+        ViewEvents events(program.splash, none, [](std::u16string_view) {});
+        auto terms = user.Views().CreateView(events);
+        terms->SetCaption(Lb00, TermsMarkup(u"(+34) 900 000 000"));
+        terms->Show(nullptr);
+        if (&scheme.scheme == &contrast)
+            user.UseScheme(scheme.scheme);
+        user.ProcessEvents();
+        for (const FormTable* form :
+             {&program.splash, &program.main, &program.form, &program.dialog}) {
+            for (const ControlEntry& entry : form->controls) {
+                const ControlId id{entry.name, entry.index};
+                if (entry.kind != ControlKind::Label && entry.kind != ControlKind::CheckBox)
+                    continue;
+                double weakest = 21;
+                for (uint32_t pixel : user.BackgroundUnder(*form, id))
+                    weakest = std::min(weakest, ContrastRatio(user.TextColour(*form, id), pixel));
+                if (scheme.least)
+                    EXPECT_GE(weakest, scheme.least) << scheme.name << " " << Utf8(entry.name);
+                else
+                    std::cout << scheme.name << " " << Utf8(form->name) << "." << Utf8(entry.name)
+                              << ": " << weakest << ":1\n";
+            }
+            if (&scheme.scheme == &contrast)
+                user.SaveScreenshot(*form, "screenshot-" + Utf8(form->name) + "-high-contrast");
+        }
+        const double weakest = WeakestMarkupContrast(user.Display(program.splash, Lb00),
+                                                     FormBackground(program.splash, scheme.scheme));
+        if (scheme.least)
+            EXPECT_GE(weakest, scheme.least) << scheme.name << " terms";
+        else
+            std::cout << scheme.name << " terms: " << weakest << ":1\n";
+        terms->Close();
+        program.windows.CloseMainWindows();
+    }
+    user.UseScheme(light);
 }
 
 } // namespace

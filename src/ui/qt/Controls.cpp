@@ -1,5 +1,7 @@
 #include "ui/qt/Controls.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
 
@@ -13,6 +15,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace ui::qt {
 
@@ -55,6 +59,24 @@ private:
     ViewEvents& events;
 };
 
+// Enter presses a focused button, as Space does: there is no default button to take it.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                static_cast<QAbstractButton*>(watched)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QFont FontOf(const Font& font, const QFont& base) {
     QFont qtFont = base;
     if (!font.name.empty())
@@ -69,7 +91,6 @@ QFont FontOf(const Font& font, const QFont& base) {
 
 markup::Theme MarkupTheme(const ControlEntry& entry, const ControlSetting& setting) {
     markup::Theme theme;
-    theme.gradientActiveCaption = setting.gradientActiveCaption;
     theme.scale = setting.scale.DotsPerInch() / 96.0;
     if (!entry.font.name.empty())
         theme.fontFamily = entry.font.name;
@@ -78,12 +99,13 @@ markup::Theme MarkupTheme(const ControlEntry& entry, const ControlSetting& setti
     return theme;
 }
 
-QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {
+QWidget* CreateWidget(const FormTable& form, const ControlEntry& entry, QWidget* parent,
+                      const ControlSetting& setting) {
     const ControlId id{entry.name, entry.index};
     ViewEvents& events = setting.events;
     switch (entry.kind) {
     case ControlKind::Label:
-        return new ControlLabel(entry, events, parent);
+        return new ControlLabel(form, entry, events, parent);
     case ControlKind::MarkupLabel: {
         auto* label = new MarkupLabel(MarkupTheme(entry, setting), parent);
         label->SetMarkup(entry.caption);
@@ -98,6 +120,7 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
         }
         QObject::connect(button, &QPushButton::clicked, button,
                          [&events, id] { events.Clicked(id); });
+        button->installEventFilter(new EnterPresses(button));
         return button;
     }
     case ControlKind::CheckBox: {
@@ -106,13 +129,17 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
         return box;
     }
     case ControlKind::TextBox: {
-        QWidget* box = entry.multiLine ? static_cast<QWidget*>(new QPlainTextEdit(parent))
-                                       : new QLineEdit(parent);
+        QWidget* box = nullptr;
+        if (entry.multiLine) {
+            auto* lines = new QPlainTextEdit(parent);
+            lines->setTabChangesFocus(true); // Tab leaves the box: no tab reaches the text
+            box = lines;
+        } else {
+            box = new QLineEdit(parent);
+        }
         box->installEventFilter(new KeyReporter(id, events, box));
         return box;
     }
-    case ControlKind::Picture:
-        return new PictureBox(entry, events, parent);
     case ControlKind::ProgressBar: {
         auto* bar = new StatusBar(parent);
         bar->setFormat(ToQString(entry.caption));
@@ -120,31 +147,44 @@ QWidget* CreateWidget(const ControlEntry& entry, QWidget* parent, const ControlS
     }
     case ControlKind::GroupBox:
         return new QGroupBox(ToQString(entry.caption), parent);
+    case ControlKind::Picture:
+        break;
     }
     return new QWidget(parent);
 }
 
 } // namespace
 
-QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting) {
-    QWidget* widget = CreateWidget(entry, parent, setting);
+QWidget* CreateControl(const FormTable& form, const ControlEntry& entry, QWidget* window,
+                       const ControlSetting& setting) {
+    QWidget* widget = CreateWidget(form, entry, window, setting);
     widget->setObjectName(ToQString(entry.name));
     widget->setProperty("index", entry.index);
-    widget->setGeometry(setting.scale.Rect(entry.place));
+    widget->setGeometry(setting.scale.Rect(PlaceInWindow(form, entry)));
     widget->setFont(FontOf(entry.font, widget->font()));
-    if (entry.foreColour != DefaultColour) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, FromBgr(entry.foreColour));
-        widget->setPalette(palette);
-    }
     if (!entry.toolTip.empty())
         widget->setToolTip(ToQString(entry.toolTip));
-    if (entry.tabIndex == NoTabStop && entry.kind != ControlKind::TextBox)
-        widget->setFocusPolicy(Qt::NoFocus);
+    widget->setFocusPolicy(TakesFocus(entry) ? Qt::StrongFocus : Qt::NoFocus);
     widget->setVisible(entry.visible);
     if (auto* label = qobject_cast<ControlLabel*>(widget))
         label->SetCaption(ToQString(entry.caption));
+    else if (entry.kind != ControlKind::MarkupLabel)
+        NameForScreenReaders(widget, form, entry, ToQString(entry.caption));
     return widget;
+}
+
+void NameForScreenReaders(QWidget* control, const FormTable& form, const ControlEntry& entry,
+                          const QString& shown) {
+    control->setAccessibleName(ToQString(AccessibleName(form, entry, FromQString(shown))));
+}
+
+void PaintFocusMark(QWidget* control, const QRect& area) {
+    QStylePainter painter(control);
+    QStyleOptionFocusRect mark;
+    mark.initFrom(control);
+    mark.rect = area;
+    mark.backgroundColor = control->palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
 }
 
 void UseNearestFonts() {
@@ -155,8 +195,9 @@ void UseNearestFonts() {
             QFont::insertSubstitutions(QLatin1String(family), narrow);
 }
 
-ControlLabel::ControlLabel(const ControlEntry& entry, ViewEvents& events, QWidget* parent)
-    : QLabel(parent), id{entry.name, entry.index}, events(events) {
+ControlLabel::ControlLabel(const FormTable& form, const ControlEntry& entry, ViewEvents& events,
+                           QWidget* parent)
+    : QLabel(parent), form(form), entry(entry), events(events) {
     setTextFormat(Qt::PlainText);
     setMouseTracking(entry.tracksPointer);
     if (ViewEvents::PointerOver(entry) == Pointer::Hand)
@@ -165,43 +206,41 @@ ControlLabel::ControlLabel(const ControlEntry& entry, ViewEvents& events, QWidge
 
 void ControlLabel::SetCaption(const QString& text) {
     setText(text);
+    NameForScreenReaders(this, form, entry, text);
     const int needed = sizeHint().width();
     if (needed > width())
         resize(needed, height());
 }
 
 void ControlLabel::mouseMoveEvent(QMouseEvent* event) {
-    events.PointerMoved(id);
+    events.PointerMoved({entry.name, entry.index});
     QLabel::mouseMoveEvent(event);
 }
 
 void ControlLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        events.Pressed(id);
+        events.Pressed({entry.name, entry.index});
     QLabel::mousePressEvent(event);
 }
 
 void ControlLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        events.Released(id, rect().contains(event->position().toPoint()));
+        events.Released({entry.name, entry.index}, rect().contains(event->position().toPoint()));
     QLabel::mouseReleaseEvent(event);
 }
 
-PictureBox::PictureBox(const ControlEntry& entry, ViewEvents& events, QWidget* parent)
-    : QWidget(parent), id{entry.name, entry.index}, pixmap(LoadPicture(entry.picture)),
-      events(events) {
-    setMouseTracking(entry.tracksPointer);
+void ControlLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (entry.link && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        events.Clicked({entry.name, entry.index});
+    else
+        QLabel::keyPressEvent(event);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), pixmap);
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    events.PointerMoved(id);
-    QWidget::mouseMoveEvent(event);
+void ControlLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        PaintFocusMark(this, rect());
 }
 
 StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {

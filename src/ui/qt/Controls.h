@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ColourScheme.h"
 #include "ui/FormTable.h"
 #include "ui/ViewEvents.h"
 #include "ui/markup/MarkupLayout.h"
@@ -21,44 +22,39 @@ void UseNearestFonts();
 struct ControlSetting {
     ViewEvents& events;
     Scale scale;
-    uint32_t gradientActiveCaption; // the system colour the markup may name
+    std::function<ColourScheme()> scheme; // the system's colours, read when they change
 };
 
-// Builds the control in its parent, placed, styled and wired to the window's events.
-QWidget* CreateControl(const ControlEntry& entry, QWidget* parent, const ControlSetting& setting);
+// Builds the control in the window, placed, styled, named for screen readers, taking the
+// focus or not, and wired to the window's events.
+QWidget* CreateControl(const FormTable& form, const ControlEntry& entry, QWidget* window,
+                       const ControlSetting& setting);
+// What a screen reader calls the control, given what it shows now.
+void NameForScreenReaders(QWidget* control, const FormTable& form, const ControlEntry& entry,
+                          const QString& shown);
 
-// A label that reports the pointer's moves (when it tracks them), presses and releases.
+// A label that reports the pointer's moves (when it tracks them), presses and releases; a
+// link label also takes the focus and is pressed with Enter or Space.
 class ControlLabel : public QLabel {
     Q_OBJECT
 public:
-    ControlLabel(const ControlEntry& entry, ViewEvents& events, QWidget* parent);
+    ControlLabel(const FormTable& form, const ControlEntry& entry, ViewEvents& events,
+                 QWidget* parent);
     // Sets the text, widening the label when the text needs more room than the table gave:
     // this platform's fonts are not those the window was drawn for.
     void SetCaption(const QString& text);
+    bool IsLink() const { return entry.link; }
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    ControlId id;
-    ViewEvents& events;
-};
-
-// One of our pictures, filling the control; one that reports the pointer's moves when asked.
-class PictureBox : public QWidget {
-    Q_OBJECT
-public:
-    PictureBox(const ControlEntry& entry, ViewEvents& events, QWidget* parent);
-
-protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    ControlId id;
-    QPixmap pixmap;
+    const FormTable& form;
+    const ControlEntry& entry;
     ViewEvents& events;
 };
 
@@ -69,6 +65,9 @@ public:
     explicit StatusBar(QWidget* parent);
     QString text() const override { return format(); }
 };
+
+// Draws the mark of the keyboard focus around a control's area.
+void PaintFocusMark(QWidget* control, const QRect& area);
 
 // The pixmap of one of our pictures, rendered at build time at its size on a normal screen
 // and at twice that size for high-resolution ones.

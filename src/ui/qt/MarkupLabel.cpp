@@ -1,6 +1,8 @@
 #include "ui/qt/MarkupLabel.h"
 
 #include "ui/markup/MarkupParser.h"
+#include "ui/markup/PlainText.h"
+#include "ui/qt/Controls.h"
 #include "ui/qt/QtText.h"
 
 #include <QFontMetricsF>
@@ -46,6 +48,7 @@ void Paint(QPainter& painter, const markup::BorderRect& item) {
 
 MarkupLabel::MarkupLabel(const markup::Theme& theme, QWidget* parent)
     : QAbstractScrollArea(parent), theme(theme), document(markup::Parse(u"")) {
+    this->theme.foreground = DefaultColour; // the scheme picks the colour of plain text
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -57,6 +60,14 @@ void MarkupLabel::SetMarkup(std::u16string_view text) {
     caption = text;
     document = markup::Parse(caption);
     verticalScrollBar()->setValue(0);
+    Relayout();
+    setAccessibleName(ToQString(markup::PlainText(document)));
+}
+
+void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
+    scheme = colours;
+    background = behind;
+    theme.gradientActiveCaption = scheme.gradientActiveCaption;
     Relayout();
 }
 
@@ -79,6 +90,7 @@ void MarkupLabel::Relayout() {
         markup::LayoutScrolling(document, area.width(), area.height(),
                                 verticalScrollBar()->sizeHint().width(), *this, theme);
     display = layout.display;
+    ApplyScheme(display, background, scheme);
     setVerticalScrollBarPolicy(layout.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     QScrollBar* bar = verticalScrollBar();
     bar->setRange(0, layout.scrollRange);
@@ -104,6 +116,9 @@ void MarkupLabel::paintEvent(QPaintEvent*) {
             },
             item);
     }
+    painter.end();
+    if (hasFocus())
+        PaintFocusMark(viewport(), viewport()->rect());
 }
 
 QFont MarkupLabel::FontOf(const markup::Font& font) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ColourScheme.h"
 #include "ui/markup/DisplayList.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/markup/MarkupTree.h"
@@ -21,8 +22,11 @@ class MarkupLabel : public QAbstractScrollArea, private markup::TextMeasurer {
 public:
     MarkupLabel(const markup::Theme& theme, QWidget* parent);
 
+    // Shows the caption; a screen reader reads its words, and hears them when they change.
     void SetMarkup(std::u16string_view caption);
     QString Markup() const;
+    // The system's colours, over the window's background.
+    void SetScheme(const ColourScheme& scheme, uint32_t background);
     const markup::DisplayList& Display() const { return display; }
 
 protected:
@@ -37,6 +41,8 @@ private:
     markup::FontMetrics Metrics(const markup::Font& font) override;
 
     markup::Theme theme;
+    ColourScheme scheme;
+    uint32_t background = DefaultColour;
     std::u16string caption;
     markup::Document document;
     markup::DisplayList display;

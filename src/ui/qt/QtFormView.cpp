@@ -35,9 +35,13 @@ QWidget* QtFormView::Live(ControlId control) const {
     return closed || !window ? nullptr : window->Control(control);
 }
 
+// The window goes later, but its form's events may go now: it does no more from here on.
 QtFormView::~QtFormView() {
-    if (window)
-        window->deleteLater();
+    if (!window)
+        return;
+    window->MarkClosing();
+    window->hide();
+    window->deleteLater();
 }
 
 void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
@@ -45,7 +49,7 @@ void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
     if (!widget)
         return;
     const QString text = ToQString(caption);
-    switch (window->KindOf(control)) {
+    switch (window->Entry(control).kind) {
     case ControlKind::MarkupLabel:
         static_cast<MarkupLabel*>(widget)->SetMarkup(caption);
         break;
@@ -57,7 +61,9 @@ void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
         static_cast<QAbstractButton*>(widget)->setText(text);
         break;
     case ControlKind::ProgressBar:
+        // A new status is told to screen readers as the bar's name.
         static_cast<QProgressBar*>(widget)->setFormat(text);
+        NameForScreenReaders(widget, window->Form(), window->Entry(control), text);
         break;
     case ControlKind::GroupBox:
         static_cast<QGroupBox*>(widget)->setTitle(text);
@@ -89,13 +95,8 @@ void QtFormView::SetVisible(ControlId control, bool visible) {
 }
 
 void QtFormView::SetForeColour(ControlId control, uint32_t colour) {
-    QWidget* widget = Live(control);
-    if (!widget)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, FromBgr(colour));
-    palette.setColor(QPalette::ButtonText, FromBgr(colour));
-    widget->setPalette(palette);
+    if (Live(control))
+        window->SetTextColour(control, colour);
 }
 
 void QtFormView::SetUnderline(ControlId control, bool underline) {

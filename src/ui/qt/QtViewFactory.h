@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Os.h"
+#include "ui/ColourScheme.h"
 #include "ui/FormView.h"
 
 #include <functional>
@@ -15,6 +16,7 @@ public:
 
     std::unique_ptr<FormView> CreateView(ViewEvents& events) override;
     void NoWindowLeft() override;
+    ColourScheme SystemScheme() const;
 
 private:
     platform::Os& os;

@@ -1,11 +1,15 @@
 #include "ui/win32/Controls.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
+#include "ui/win32/Accessible.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
 #include "ui/win32/WideText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <oleacc.h>
 
 namespace ui::win32 {
 
@@ -37,8 +41,7 @@ ChildClass ClassOf(const ControlEntry& control) {
                 WS_EX_CLIENTEDGE};
     case ControlKind::ProgressBar:
         return {PROGRESS_CLASSW, PBS_MARQUEE, 0};
-    case ControlKind::GroupBox:
-        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::GroupBox: // drawn into the background, out of screen readers' way
     case ControlKind::Picture:
         break;
     }
@@ -77,7 +80,7 @@ void PaintStatusText(const ChildControl& control) {
 }
 
 // Presses, releases and moves over a label go to the core, which knows links.
-LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, LPARAM l) {
+LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, WPARAM w, LPARAM l) {
     HWND label = control.window;
     switch (message) {
     case WM_MOUSEMOVE:
@@ -95,6 +98,27 @@ LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, LP
         events.Released(control.Id(), ::PtInRect(&area, {GET_X_LPARAM(l), GET_Y_LPARAM(l)}));
         return 0;
     }
+    case WM_KEYDOWN: // Enter arrives from the dialog manager as IDOK
+        if (control.entry->link && w == VK_SPACE) {
+            events.Clicked(control.Id());
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        ::InvalidateRect(label, nullptr, TRUE);
+        break;
+    case WM_PAINT:
+        if (::GetFocus() == label) { // the focus mark, over what the static paints
+            ::DefSubclassProc(label, message, 0, 0);
+            RECT area{};
+            ::GetClientRect(label, &area);
+            HDC dc = ::GetDC(label);
+            ::DrawFocusRect(dc, &area);
+            ::ReleaseDC(label, dc);
+            return 0;
+        }
+        break;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, ViewEvents::PointerOver(*control.entry) == Pointer::Hand
                                                ? IDC_HAND
@@ -102,6 +126,67 @@ LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, LP
         return TRUE;
     }
     return -1;
+}
+
+long SystemRole(Role role) {
+    switch (role) {
+    case Role::Label:
+        return ROLE_SYSTEM_STATICTEXT;
+    case Role::Link:
+        return ROLE_SYSTEM_LINK;
+    case Role::Text:
+    case Role::TextBox:
+        return ROLE_SYSTEM_TEXT;
+    case Role::PushButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case Role::CheckBox:
+        return ROLE_SYSTEM_CHECKBUTTON;
+    case Role::ProgressBar:
+        return ROLE_SYSTEM_PROGRESSBAR;
+    case Role::Hidden:
+        break;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
+// The markup label reads as read-only text of its words, not its markup.
+AccessibleFacts FactsOf(const ChildControl& control, const FormTable& form) {
+    const ControlEntry& entry = *control.entry;
+    const Role role = RoleOf(entry);
+    AccessibleFacts facts;
+    facts.role = SystemRole(role);
+    std::u16string shown;
+    if (entry.kind == ControlKind::MarkupLabel) {
+        shown = MarkupLabel::Of(control.window)->PlainText();
+        facts.state = STATE_SYSTEM_READONLY;
+        facts.hasValue = true;
+        facts.value = Wide(shown);
+    } else if (entry.kind != ControlKind::TextBox) {
+        shown = FromWide(WindowText(control.window));
+    }
+    if (entry.kind == ControlKind::CheckBox &&
+        ::SendMessageW(control.window, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        facts.state |= STATE_SYSTEM_CHECKED;
+    if (entry.link)
+        facts.state |= STATE_SYSTEM_LINKED;
+    facts.name = Wide(AccessibleName(form, entry, shown));
+    if (role == Role::PushButton)
+        facts.action = L"Presionar";
+    else if (role == Role::CheckBox)
+        facts.action = facts.state & STATE_SYSTEM_CHECKED ? L"Desactivar" : L"Activar";
+    else if (role == Role::Link)
+        facts.action = L"Saltar";
+    return facts;
+}
+
+// A screen reader's press, posted: it returns before what the press opens.
+void DefaultAction(const ChildControl& control) {
+    if (control.entry->link)
+        ::PostMessageW(::GetParent(control.window), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(control.window), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(control.window));
+    else
+        ::PostMessageW(control.window, BM_CLICK, 0, 0);
 }
 
 } // namespace
@@ -121,7 +206,7 @@ HWND CreateChildWindow(const ControlEntry& control, HWND form, int id) {
     if (!type.name)
         return nullptr;
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0) |
-                        (control.tabIndex >= 0 ? WS_TABSTOP : 0);
+                        (TakesFocus(control) ? WS_TABSTOP : 0);
     return ::CreateWindowExW(type.exStyle, type.name, Wide(control.caption).c_str(), style, 0, 0, 0,
                              0, form, reinterpret_cast<HMENU>(intptr_t(id)),
                              ::GetModuleHandleW(nullptr), nullptr);
@@ -176,7 +261,7 @@ LRESULT ControlMessage(ChildControl& control, ViewEvents& events, UINT message, 
     const ControlEntry& entry = *control.entry;
     HWND child = control.window;
     if (entry.kind == ControlKind::Label)
-        if (const LRESULT handled = LabelMessage(control, events, message, l); handled != -1)
+        if (const LRESULT handled = LabelMessage(control, events, message, w, l); handled != -1)
             return handled;
     if (entry.kind == ControlKind::TextBox) {
         const bool enter = message == WM_KEYDOWN && w == VK_RETURN;
@@ -188,11 +273,33 @@ LRESULT ControlMessage(ChildControl& control, ViewEvents& events, UINT message, 
         // Enter belongs to a one-line box (no beep, no default button): the lookup.
         if (IsSingleLineEdit(entry) && message == WM_CHAR && w == L'\r')
             return 0;
-        if (IsSingleLineEdit(entry) && message == WM_GETDLGCODE && l &&
-            reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&
-            reinterpret_cast<const MSG*>(l)->wParam == VK_RETURN)
+        const MSG* key =
+            message == WM_GETDLGCODE && l && reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN
+                ? reinterpret_cast<const MSG*>(l)
+                : nullptr;
+        if (IsSingleLineEdit(entry) && key && key->wParam == VK_RETURN)
             return ::DefSubclassProc(child, message, w, l) | DLGC_WANTMESSAGE;
+        // Ctrl+Tab types a tab in the problem box, whatever character the keyboard makes.
+        const bool ctrl = ::GetKeyState(VK_CONTROL) < 0;
+        if (entry.multiLine && ctrl && message == WM_KEYDOWN && w == VK_TAB) {
+            ::SendMessageW(child, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\t"));
+            return 0;
+        }
+        if (entry.multiLine && ctrl && message == WM_CHAR && w == L'\t')
+            return 0;
+        // Tab and Esc leave the problem box to the dialog manager.
+        if (entry.multiLine && message == WM_GETDLGCODE) {
+            LRESULT code = ::DefSubclassProc(child, message, w, l) & ~DLGC_WANTTAB;
+            if (key && (key->wParam == VK_ESCAPE || (key->wParam == VK_TAB && !ctrl)))
+                code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+            return code;
+        }
     }
+    if (message == WM_GETOBJECT)
+        if (const LRESULT answer = AnswerGetObject(
+                child, w, l, [&control, &events] { return FactsOf(control, events.Form()); },
+                [&control] { DefaultAction(control); }))
+            return answer;
     if (entry.kind == ControlKind::ProgressBar && message == WM_PAINT) {
         PaintStatusText(control);
         return 0;

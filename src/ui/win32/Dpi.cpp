@@ -36,6 +36,26 @@ SIZE FrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+int SystemMetric(int index, UINT dpi) {
+    static const auto forDpi = User32<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+    return forDpi ? forDpi(index, dpi)
+                  : ::MulDiv(::GetSystemMetrics(index), int(dpi), int(ScreenDpi()));
+}
+
+RECT WorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    // Wine keeps a work area set with SPI_SETWORKAREA out of the monitor's; Windows has
+    // them agree on the primary monitor, whose work area that setting is.
+    RECT system{}, both{};
+    if ((monitor.dwFlags & MONITORINFOF_PRIMARY) &&
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &system, 0) &&
+        ::IntersectRect(&both, &system, &monitor.rcWork))
+        return both;
+    return monitor.rcWork;
+}
+
 LOGFONTW MessageFont(UINT dpi) {
     using ParametersForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
     static const auto forDpi = User32<ParametersForDpi>("SystemParametersInfoForDpi");

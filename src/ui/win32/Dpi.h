@@ -9,6 +9,10 @@ namespace ui::win32 {
 UINT WindowDpi(HWND window);
 // The outer size of a window whose client area is width by height pixels.
 SIZE FrameSize(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
+// A system metric (a scroll bar's width, say) at that resolution.
+int SystemMetric(int index, UINT dpi);
+// The part of the window's monitor that the taskbar and docked bars leave free.
+RECT WorkArea(HWND window);
 // The font the system uses in message boxes, at that resolution.
 LOGFONTW MessageFont(UINT dpi);
 

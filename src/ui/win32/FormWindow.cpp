@@ -1,5 +1,7 @@
 #include "ui/win32/FormWindow.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
 #include "ui/Scale.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
@@ -7,6 +9,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <tuple>
+#include <uxtheme.h>
 
 namespace ui::win32 {
 
@@ -49,6 +53,7 @@ FormWindow::FormWindow(ViewEvents& events, PictureResources& pictures)
     if (!window)
         return;
     CreateControls();
+    TakeScheme();
     AddToolTips(window, controls);
     ApplyDpi(WindowDpi(window));
     if (table.takesCloseCommand)
@@ -77,17 +82,23 @@ void FormWindow::ReleaseGdi() {
     background = nullptr;
 }
 
-// The child windows are made in tab order, so that Tab walks them as the table says;
-// controls outside the tab order come after them.
+// The child windows are made along the focus path, so that Tab walks them as the table
+// says; controls that take no focus come after them.
 void FormWindow::CreateControls() {
     for (const ControlEntry& entry : table.controls)
-        controls.push_back({.entry = &entry, .colour = entry.foreColour});
-    std::vector<const ControlEntry*> order = TabOrder(table);
+        controls.push_back({.entry = &entry, .colour = DefaultColour});
+    std::vector<const ControlEntry*> order = FocusPath(table);
     for (const ControlEntry& entry : table.controls)
-        if (entry.tabIndex == NoTabStop)
+        if (!TakesFocus(entry))
             order.push_back(&entry);
     for (const ControlEntry* entry : order) {
         const size_t position = size_t(entry - table.controls.data());
+        // The system's own readers name a text box after the static just before it: a
+        // hidden one with the box's name, for those that do not ask the box itself.
+        if (entry->kind == ControlKind::TextBox)
+            ::CreateWindowExW(0, L"STATIC", Wide(AccessibleName(table, *entry, {})).c_str(),
+                              WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window, nullptr,
+                              ::GetModuleHandleW(nullptr), nullptr);
         HWND child = CreateChildWindow(*entry, window, FirstControlId + int(position));
         controls[position].window = child;
         if (child)
@@ -96,19 +107,14 @@ void FormWindow::CreateControls() {
     }
 }
 
-// Places, fonts, icons and the background for a resolution. A window that would not fit
-// the monitor's work area at that resolution is laid out smaller, so it stays usable.
+// Places, fonts, icons and the background for a resolution. Controls keep their table
+// size in pixels even on a work area smaller than the window, which then scrolls instead.
 void FormWindow::ApplyDpi(UINT newDpi) {
     ReleaseGdi();
     const DWORD style = DWORD(::GetWindowLongPtrW(window, GWL_STYLE));
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const SIZE frame = FrameSize(Pixels(table.clientWidth, newDpi),
-                                 Pixels(table.clientHeight, newDpi), style, 0, newDpi);
-    const double fit = std::min({1.0, double(monitor.rcWork.right - monitor.rcWork.left) / frame.cx,
-                                 double(monitor.rcWork.bottom - monitor.rcWork.top) / frame.cy});
-    dpi = std::max(48u, UINT(newDpi * fit));
+    dpi = newDpi;
+    content = {Pixels(table.clientWidth, dpi), Pixels(table.clientHeight, dpi)};
+    scroll = {}; // the new layout starts unscrolled; the focus scrolls back into view below
     for (ChildControl& control : controls) {
         control.place = ToRect(Pixels(PlaceInWindow(table, *control.entry), dpi));
         control.font = MakeFont(control.entry->font, dpi, false);
@@ -140,36 +146,168 @@ void FormWindow::ApplyDpi(UINT newDpi) {
                            reinterpret_cast<LPARAM>(control.icon));
         }
     }
-    const SIZE size = FrameSize(Pixels(table.clientWidth, dpi), Pixels(table.clientHeight, dpi),
-                                style, 0, newDpi);
-    ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitWorkArea(style & ~DWORD(WS_HSCROLL | WS_VSCROLL));
     ComposeBackground();
     ::InvalidateRect(window, nullptr, TRUE);
+    if (ChildControl* focused = FindWindow(::GetFocus()))
+        Reveal(*focused);
 }
 
-// The window's back colour with the pictures on it, once per size: the window erases
-// with it, and labels, tick boxes and frames fill their backgrounds from it.
-void FormWindow::ComposeBackground() {
+void FormWindow::FitWorkArea(DWORD style) {
+    const RECT work = WorkArea(window);
+    const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+    const int barWidth = SystemMetric(SM_CXVSCROLL, dpi);
+    const int barHeight = SystemMetric(SM_CYHSCROLL, dpi);
+    bool across = false, down = false;
+    SIZE frame{};
+    // A bar on one side takes room from the other, which may then need its own bar.
+    for (int pass = 0; pass < 3; ++pass) {
+        frame = FrameSize(content.cx + (down ? barWidth : 0), content.cy + (across ? barHeight : 0),
+                          style, 0, dpi);
+        across = across || frame.cx > workWidth;
+        down = down || frame.cy > workHeight;
+    }
+    ::ShowScrollBar(window, SB_HORZ, across);
+    ::ShowScrollBar(window, SB_VERT, down);
+    ::SetWindowPos(window, nullptr, 0, 0, std::min(int(frame.cx), workWidth),
+                   std::min(int(frame.cy), workHeight),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RECT client{};
     ::GetClientRect(window, &client);
+    for (const auto& [bar, shown, extent, visible] :
+         {std::tuple{SB_HORZ, across, content.cx, client.right},
+          std::tuple{SB_VERT, down, content.cy, client.bottom}}) {
+        if (!shown)
+            continue;
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMax = int(extent) - 1;
+        info.nPage = UINT(std::max(0L, visible));
+        ::SetScrollInfo(window, bar, &info, TRUE);
+    }
+}
+
+void FormWindow::ScrollTo(POINT offset) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    offset = {ClampScroll({int(content.cx), int(client.right), int(offset.x)}),
+              ClampScroll({int(content.cy), int(client.bottom), int(offset.y)})};
+    const int dx = scroll.x - offset.x, dy = scroll.y - offset.y;
+    if (!dx && !dy)
+        return;
+    scroll = offset;
+    ::ScrollWindowEx(window, dx, dy, nullptr, nullptr, nullptr, nullptr,
+                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    ::SetScrollPos(window, SB_HORZ, scroll.x, TRUE);
+    ::SetScrollPos(window, SB_VERT, scroll.y, TRUE);
+}
+
+// A request from a scroll bar: a line, a page, an end, or where its box was dragged.
+LRESULT FormWindow::Scroll(int bar, int request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(window, bar, &info);
+    const int line = ::MulDiv(20, int(dpi), 96);
+    int position = bar == SB_HORZ ? scroll.x : scroll.y;
+    switch (request) {
+    case SB_LINEUP:
+        position -= line;
+        break;
+    case SB_LINEDOWN:
+        position += line;
+        break;
+    case SB_PAGEUP:
+        position -= int(info.nPage);
+        break;
+    case SB_PAGEDOWN:
+        position += int(info.nPage);
+        break;
+    case SB_TOP:
+        position = 0;
+        break;
+    case SB_BOTTOM:
+        position = info.nMax;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        position = info.nTrackPos;
+        break;
+    }
+    ScrollTo(bar == SB_HORZ ? POINT{position, scroll.y} : POINT{scroll.x, position});
+    return 0;
+}
+
+void FormWindow::Reveal(const ChildControl& control) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const RECT& place = control.place;
+    ScrollTo({ScrollIntoView({int(content.cx), int(client.right), int(scroll.x)}, place.left,
+                             place.right - place.left),
+              ScrollIntoView({int(content.cy), int(client.bottom), int(scroll.y)}, place.top,
+                             place.bottom - place.top)});
+}
+
+// The window's back colour with the pictures on it, once per size, over the table's whole
+// client area: the window erases with it at its scroll offset, and labels, tick boxes and frames
+// fill their backgrounds from it.
+void FormWindow::ComposeBackground() {
+    const RECT client{0, 0, std::max(1L, content.cx), std::max(1L, content.cy)};
     HDC screen = ::GetDC(window);
-    background =
-        ::CreateCompatibleBitmap(screen, std::max(1L, client.right), std::max(1L, client.bottom));
+    background = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
     HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(window, screen);
     HGDIOBJ previous = ::SelectObject(dc, background);
-    HBRUSH back = table.backColour == DefaultColour ? ::GetSysColorBrush(COLOR_BTNFACE)
-                                                    : ::CreateSolidBrush(table.backColour);
+    HBRUSH back = ::CreateSolidBrush(FormBackground(table, scheme));
     ::FillRect(dc, &client, back);
-    if (table.backColour != DefaultColour)
-        ::DeleteObject(back);
-    for (const ChildControl& control : controls)
-        if (control.entry->kind == ControlKind::Picture && control.entry->visible)
+    ::DeleteObject(back);
+    for (const ChildControl& control : controls) {
+        if (!control.entry->visible)
+            continue;
+        if (control.entry->kind == ControlKind::Picture && ShowsPicture(*control.entry, scheme))
             pictures.Draw(dc, control.entry->picture, control.place);
+        if (control.entry->kind == ControlKind::GroupBox) {
+            RECT frame = control.place;
+            ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        }
+    }
     ::SelectObject(dc, previous);
     ::DeleteDC(dc);
     backgroundBrush = ::CreatePatternBrush(background);
+}
+
+ColourScheme FormWindow::SystemScheme() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    ColourScheme scheme{.window = ::GetSysColor(COLOR_BTNFACE),
+                        .windowText = ::GetSysColor(COLOR_BTNTEXT),
+                        .link = ::GetSysColor(COLOR_HOTLIGHT),
+                        .gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION)};
+    // Wine never keeps the setting (SPI_SETHIGHCONTRAST fails there): pure black and white
+    // window colours, as only a high-contrast theme chooses them, count as the setting too.
+    scheme.highContrast =
+        (::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON)) ||
+        ContrastRatio(scheme.window, scheme.windowText) >= 20;
+    return scheme;
+}
+
+void FormWindow::TakeScheme() {
+    scheme = SystemScheme();
+    const uint32_t behind = FormBackground(table, scheme);
+    const bool plain = KindOf(scheme) == SchemeKind::HighContrast;
+    for (ChildControl& control : controls) {
+        if (!control.window)
+            continue;
+        if (control.entry->kind == ControlKind::MarkupLabel)
+            MarkupLabel::Of(control.window)->SetScheme(scheme, behind);
+        // The visual style draws buttons in its own light colours: high contrast draws them
+        // without it, in the system's (a name of no style; Wine refuses an empty one).
+        if (control.entry->kind == ControlKind::PushButton ||
+            control.entry->kind == ControlKind::CheckBox)
+            ::SetWindowTheme(control.window, plain ? L" " : nullptr, plain ? L" " : nullptr);
+    }
 }
 
 ChildControl& FormWindow::Control(ControlId control) {
@@ -203,15 +341,26 @@ void FormWindow::Focus(ChildControl& control) {
     ::SetFocus(control.window);
 }
 
+void FormWindow::RestoreFocus() {
+    HWND target = ::IsWindow(focusBeforeDeactivation) &&
+                          ::IsChild(window, focusBeforeDeactivation) &&
+                          ::IsWindowVisible(focusBeforeDeactivation)
+                      ? focusBeforeDeactivation
+                      : nullptr;
+    if (!target)
+        if (const ControlEntry* first = FirstFocus(table))
+            target = Control({first->name, first->index}).window;
+    if (target && !::IsWindowVisible(target)) // hidden by the window since
+        target = ::GetNextDlgTabItem(window, nullptr, FALSE);
+    if (target)
+        ::SetFocus(target);
+}
+
 void FormWindow::BecomeOwned(HWND owner) {
     if (owner)
         ::SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     ::SetWindowLongPtrW(window, GWL_STYLE, OwnedStyle);
     ApplyDpi(WindowDpi(window));
-}
-
-void FormWindow::SetModal(bool isModal) {
-    modal = isModal;
 }
 
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -239,11 +388,19 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPAR
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND: {
-        if (LOWORD(w) == IDCANCEL && (modal || ::GetWindow(window, GW_OWNER)))
-            ::PostMessageW(window, WM_CLOSE, 0, 0);
-        else if (ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
-                 control && HIWORD(w) == BN_CLICKED)
+        // Esc and Enter come from the dialog manager as IDCANCEL and IDOK: Esc is the
+        // core's to judge, Enter presses the focused button or link.
+        ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
+        if (LOWORD(w) == IDCANCEL && !control) {
+            events.EscapePressed();
+        } else if (LOWORD(w) == IDOK && (!control || control->window == ::GetFocus())) {
+            ChildControl* focused = FindWindow(::GetFocus());
+            if (focused &&
+                (focused->entry->kind == ControlKind::PushButton || focused->entry->link))
+                events.Clicked(focused->Id());
+        } else if (control && HIWORD(w) == BN_CLICKED) {
             events.Clicked(control->Id());
+        }
         return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -252,9 +409,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         ChildControl* control = FindWindow(reinterpret_cast<HWND>(l));
         if (!control)
             break;
+        ::SetTextColor(dc, TextColour(table, *control->entry, control->colour, scheme));
+        if (FillsItsBox(*control->entry, scheme)) {
+            const COLORREF back = FormBackground(table, scheme);
+            ::SetBkColor(dc, back);
+            ::SetDCBrushColor(dc, back);
+            return reinterpret_cast<LRESULT>(::GetStockObject(DC_BRUSH));
+        }
         ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, control->colour == DefaultColour ? ::GetSysColor(COLOR_WINDOWTEXT)
-                                                            : control->colour);
         // The background's pattern, lined up with where the control sits.
         ::SetBrushOrgEx(dc, -control->place.left, -control->place.top, nullptr);
         return reinterpret_cast<LRESULT>(backgroundBrush);
@@ -262,13 +424,28 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_ERASEBKGND: {
         RECT client{};
         ::GetClientRect(window, &client);
-        ::SetBrushOrgEx(reinterpret_cast<HDC>(w), 0, 0, nullptr);
+        ::SetBrushOrgEx(reinterpret_cast<HDC>(w), -scroll.x, -scroll.y, nullptr);
         ::FillRect(reinterpret_cast<HDC>(w), &client, backgroundBrush);
         return 1;
     }
     case WM_MOUSEMOVE: {
-        const ControlId under = events.PictureAt(GET_X_LPARAM(l), GET_Y_LPARAM(l), dpi);
+        const ControlId under =
+            events.PictureAt(GET_X_LPARAM(l) + scroll.x, GET_Y_LPARAM(l) + scroll.y, dpi);
         events.PointerMoved(under);
+        return 0;
+    }
+    case WM_HSCROLL:
+        return Scroll(SB_HORZ, LOWORD(w));
+    case WM_VSCROLL:
+        return Scroll(SB_VERT, LOWORD(w));
+    case WM_MOUSEWHEEL: {
+        UINT lines = 3;
+        ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+        const int bar = (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL) ? SB_VERT : SB_HORZ;
+        const int step = -GET_WHEEL_DELTA_WPARAM(w) * int(std::min(lines, 10u)) *
+                         ::MulDiv(20, int(dpi), 96) / WHEEL_DELTA;
+        ScrollTo(bar == SB_VERT ? POINT{scroll.x, scroll.y + step}
+                                : POINT{scroll.x + step, scroll.y});
         return 0;
     }
     case WM_CLOSE:
@@ -278,12 +455,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         if (LOWORD(w) == WA_INACTIVE) {
             focusBeforeDeactivation = ::GetFocus();
         } else {
-            HWND target =
-                ::IsWindow(focusBeforeDeactivation) && ::IsChild(window, focusBeforeDeactivation)
-                    ? focusBeforeDeactivation
-                    : ::GetNextDlgTabItem(window, nullptr, FALSE);
-            if (target)
-                ::SetFocus(target);
+            RestoreFocus();
         }
         return 0;
     case WM_DPICHANGED: {
@@ -293,8 +465,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        if (w != SPI_SETHIGHCONTRAST)
+            break;
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
+        TakeScheme();
         ApplyDpi(WindowDpi(window));
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         for (const ChildControl& control : controls)
             if (control.window)
                 ::SendMessageW(control.window, message, w, l);
@@ -313,6 +491,8 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w
     if (message == WM_NCDESTROY)
         ::RemoveWindowSubclass(child, ControlProcedure, position);
     try {
+        if (message == WM_SETFOCUS) // Tab onto a control scrolled out of sight
+            form->Reveal(form->controls[position]);
         return ControlMessage(form->controls[position], form->events, message, w, l);
     } catch (...) {
         ReportFailure(child, std::current_exception());

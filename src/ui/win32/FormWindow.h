@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ColourScheme.h"
 #include "ui/ViewEvents.h"
 #include "ui/win32/CloseCommandDde.h"
 #include "ui/win32/Controls.h"
@@ -12,9 +13,10 @@
 namespace ui::win32 {
 
 // A window built from its form's table: standard controls (static, button, edit, progress
-// bar), the markup label, and the pictures painted into the window's own background,
-// which the labels and frames show through. Sizes follow the monitor's DPI, the Tab key
-// the table's order. What the user does goes to the window's events.
+// bar), the markup label, and the pictures and frame painted into the window's own
+// background, which the labels show through. Sizes follow the monitor's DPI, colours the
+// system's scheme, the Tab key the focus path. What the user does, Esc included, goes to
+// the window's events.
 class FormWindow {
 public:
     static constexpr const wchar_t* ClassName = L"AsistenciaRemota.Form";
@@ -36,10 +38,15 @@ public:
     void SetUnderline(ChildControl& control, bool underline);
     // Focus goes to the control, and comes back to it when the window is active again.
     void Focus(ChildControl& control);
-    // Owned windows and modal ones have no minimise button; Esc closes them.
+    // Focus back where it was in the window, else to its first stop.
+    void RestoreFocus();
+    // Owned windows and modal ones have no minimise button.
     void BecomeOwned(HWND owner);
-    void SetModal(bool modal);
     void Destroy();
+
+    // The colours the user chose for the system: a high-contrast setting, or a light or
+    // dark scheme.
+    static ColourScheme SystemScheme();
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -48,7 +55,15 @@ private:
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     void CreateControls();
     void ApplyDpi(UINT dpi);
+    // The frame at most the work area; scroll bars for the part of the table cut off.
+    void FitWorkArea(DWORD style);
+    // Scrolls the client area and its controls; the offset is kept within the table.
+    void ScrollTo(POINT offset);
+    LRESULT Scroll(int bar, int request);
+    void Reveal(const ChildControl& control);
     void ComposeBackground();
+    // The system's colours as they are now, on the window and its labels.
+    void TakeScheme();
     void ReleaseGdi();
     ChildControl* FindWindow(HWND child);
 
@@ -57,11 +72,13 @@ private:
     PictureResources& pictures;
     HWND window = nullptr;
     UINT dpi = 96;
+    SIZE content{}; // the table's client size at that resolution
+    POINT scroll{}; // how far the client area is scrolled into it
+    ColourScheme scheme = SystemScheme();
     std::vector<ChildControl> controls; // in the table's order
     HBITMAP background = nullptr;
     HBRUSH backgroundBrush = nullptr;
     HWND focusBeforeDeactivation = nullptr;
-    bool modal = false;
     std::unique_ptr<CloseCommandDde> closeCommand;
 };
 

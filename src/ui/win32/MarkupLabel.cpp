@@ -1,6 +1,7 @@
 #include "ui/win32/MarkupLabel.h"
 
 #include "ui/markup/MarkupParser.h"
+#include "ui/markup/PlainText.h"
 #include "ui/win32/DisplayListPainter.h"
 
 #include <algorithm>
@@ -37,6 +38,17 @@ void MarkupLabel::SetStyle(std::u16string family, double points, double dpi) {
     Relayout();
 }
 
+void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
+    scheme = colours;
+    background = behind;
+    Relayout();
+    ::InvalidateRect(window, nullptr, FALSE);
+}
+
+std::u16string MarkupLabel::PlainText() const {
+    return markup::PlainText(document);
+}
+
 int MarkupLabel::VisibleHeight() const {
     RECT client{};
     ::GetClientRect(window, &client);
@@ -50,12 +62,14 @@ void MarkupLabel::Relayout() {
         return;
     layingOut = true;
     theme.gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    theme.foreground = DefaultColour; // ApplyScheme colours the text that has none of its own
     RECT client{};
     ::GetClientRect(window, &client);
     const bool hasBar = ::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL;
     const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
     content = markup::LayoutScrolling(document, client.right + (hasBar ? barWidth : 0),
                                       client.bottom, barWidth, fonts, theme);
+    ApplyScheme(content.display, background, scheme);
     if (content.scrolls != hasBar)
         ::ShowScrollBar(window, SB_VERT, content.scrolls);
     if (content.scrolls) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ColourScheme.h"
 #include "ui/markup/DisplayList.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/markup/MarkupTree.h"
@@ -26,7 +27,11 @@ public:
     const std::u16string& Caption() const { return caption; }
     // The default font (family, size in points) and the scale of the layout.
     void SetStyle(std::u16string family, double points, double dpi);
+    // The colours of the system, and the window's background behind the label.
+    void SetScheme(const ColourScheme& colours, uint32_t background);
     const markup::DisplayList& Content() const { return content.display; }
+    // The words the caption shows, for screen readers.
+    std::u16string PlainText() const;
     double ScrollOffset() const { return scroll; }
 
 private:
@@ -43,6 +48,8 @@ private:
     markup::Document document;
     markup::ScrollingLayout content;
     markup::Theme theme;
+    ColourScheme scheme;
+    uint32_t background = ColourScheme{}.window;
     GdiFonts fonts;
     double scroll = 0;
     int wheelRest = 0;

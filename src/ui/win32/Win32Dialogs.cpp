@@ -5,10 +5,44 @@
 #include "ui/win32/Win32Api.h"
 
 #include <string>
+#include <vector>
 
 namespace ui::win32 {
 
 namespace {
+
+// While a box is shown no other window of the program takes input: the box's owner is
+// disabled by the system, the others here; the active window is active again after.
+class ProgramDisabled {
+public:
+    ProgramDisabled() : active(::GetActiveWindow()) {
+        ::EnumThreadWindows(::GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+    }
+    ~ProgramDisabled() {
+        for (HWND window : disabled)
+            if (::IsWindow(window))
+                ::EnableWindow(window, TRUE);
+        if (active && ::IsWindow(active))
+            ::SetActiveWindow(active);
+    }
+    ProgramDisabled(const ProgramDisabled&) = delete;
+    ProgramDisabled& operator=(const ProgramDisabled&) = delete;
+
+    HWND Owner() const { return active; }
+
+private:
+    static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+        auto* list = reinterpret_cast<ProgramDisabled*>(self);
+        if (window != list->active && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+            list->disabled.push_back(window);
+            ::EnableWindow(window, FALSE);
+        }
+        return TRUE;
+    }
+
+    HWND active;
+    std::vector<HWND> disabled;
+};
 
 struct InputRequest {
     std::wstring prompt, title, text;
@@ -45,8 +79,9 @@ INT_PTR CALLBACK InputProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
 
 void Win32Dialogs::MessageBox(std::u16string_view title, std::u16string_view text,
                               platform::MessageIcon icon) {
-    // Modal to the program's active window, if there is one.
-    HWND owner = ::GetActiveWindow();
+    // Over the program's active window, if there is one, and modal to all of them.
+    ProgramDisabled program;
+    HWND owner = program.Owner();
     ::MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(),
                   MB_OK | UINT(icon) | MB_SETFOREGROUND | (owner ? 0u : MB_TASKMODAL));
 }
@@ -55,9 +90,10 @@ std::optional<std::u16string> Win32Dialogs::InputBox(std::u16string_view prompt,
                                                      std::u16string_view title,
                                                      std::u16string_view defaultText) {
     InputRequest request{Wide(prompt), Wide(title), Wide(defaultText)};
+    ProgramDisabled program;
     const INT_PTR answer =
         ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX),
-                          ::GetActiveWindow(), InputProcedure, reinterpret_cast<LPARAM>(&request));
+                          program.Owner(), InputProcedure, reinterpret_cast<LPARAM>(&request));
     if (answer != IDOK)
         return std::nullopt;
     return FromWide(request.text);

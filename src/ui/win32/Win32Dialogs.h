@@ -5,7 +5,7 @@
 namespace ui::win32 {
 
 // Message boxes with the system's icons, and a small dialog asking for one line of text,
-// each modal to the program's active window.
+// each over the program's active window and modal to all its windows.
 class Win32Dialogs : public platform::Dialogs {
 public:
     void MessageBox(std::u16string_view title, std::u16string_view text,

@@ -1,5 +1,7 @@
 #include "ui/win32/Win32FormView.h"
 
+#include "ui/win32/Accessible.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32EventPump.h"
 
@@ -35,6 +37,10 @@ void Win32FormView::SetCaption(ControlId id, std::u16string_view caption) {
     if (ChildControl* control = Live(id)) {
         ::SetWindowTextW(control->window, Wide(caption).c_str());
         ::InvalidateRect(control->window, nullptr, TRUE);
+        // A new status or progress text is read out as it comes.
+        if (control->entry->kind == ControlKind::MarkupLabel ||
+            control->entry->kind == ControlKind::ProgressBar)
+            AnnounceChange(control->window);
     }
 }
 
@@ -76,21 +82,19 @@ void Win32FormView::SetFocus(ControlId id) {
         window.Focus(*control);
 }
 
+// Centred over the owner, or on the work area, and never out of the work area.
 void Win32FormView::PlaceOnScreen(HWND over) {
     HWND self = window.Handle();
-    RECT area{}, frame{};
-    if (over && ::IsWindowVisible(over)) {
+    const RECT work = WorkArea(self);
+    RECT area = work, frame{};
+    if (over && ::IsWindowVisible(over))
         ::GetWindowRect(over, &area);
-    } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ::GetMonitorInfoW(::MonitorFromWindow(self, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        area = monitor.rcWork;
-    }
     ::GetWindowRect(self, &frame);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    const int left = std::max(0L, area.left + (area.right - area.left - width) / 2);
-    const int top = std::max(0L, area.top + (area.bottom - area.top - height) / 2);
+    const int left = std::max(
+        work.left, std::min(area.left + (area.right - area.left - width) / 2, work.right - width));
+    const int top = std::max(
+        work.top, std::min(area.top + (area.bottom - area.top - height) / 2, work.bottom - height));
     ::SetWindowPos(self, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -105,6 +109,7 @@ void Win32FormView::Show(FormView* owner) {
     PlaceOnScreen(ownerWindow);
     ::ShowWindow(window.Handle(), SW_SHOW);
     ::SetForegroundWindow(window.Handle());
+    window.RestoreFocus();
 }
 
 // A nested message loop until the window is closed; the program's other windows do not
@@ -112,7 +117,6 @@ void Win32FormView::Show(FormView* owner) {
 void Win32FormView::ShowModal() {
     if (!window.Handle())
         return;
-    window.SetModal(true);
     window.BecomeOwned(nullptr);
     std::vector<HWND> disabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), DisableShownWindow,
@@ -120,6 +124,7 @@ void Win32FormView::ShowModal() {
     PlaceOnScreen(nullptr);
     ::ShowWindow(window.Handle(), SW_SHOW);
     ::SetForegroundWindow(window.Handle());
+    window.RestoreFocus();
     MSG message;
     while (window.Handle() && ::GetMessageW(&message, nullptr, 0, 0) > 0)
         DispatchWithNavigation(&message);
@@ -127,7 +132,6 @@ void Win32FormView::ShowModal() {
         ::PostQuitMessage(int(message.wParam));
     for (HWND other : disabled)
         ::EnableWindow(other, TRUE);
-    window.SetModal(false);
 }
 
 void Win32FormView::BringToFront() {

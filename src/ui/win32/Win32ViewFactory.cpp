@@ -3,9 +3,13 @@
 #include "ui/win32/MarkupLabel.h"
 #include "ui/win32/Win32FormView.h"
 
+#include <objbase.h>
+
 namespace ui::win32 {
 
 Win32ViewFactory::Win32ViewFactory() {
+    // Screen readers' objects are handed over through COM.
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES;

@@ -2,17 +2,25 @@
 #include "../FrontEnd.h"
 #include "ScriptedUser.h"
 #include "ui/qt/CloseCommandBus.h"
+#include "ui/qt/FormWindow.h"
 #include "ui/qt/MarkupLabel.h"
+#include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/QtViewFactory.h"
 #include "ui/qt/Scale.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDBusConnection>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -33,6 +41,10 @@ public:
 
     ViewFactory& Views() override { return views; }
     double DotsPerInch() override { return qt::Scale::OfScreen().DotsPerInch(); }
+    PixelRect WorkArea() override {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        return {area.x(), area.y(), area.width(), area.height()};
+    }
     bool IsShown(const FormTable& form) override { return Window(form); }
     std::u16string Title(const FormTable& form) override {
         return FromQString(Window(form)->windowTitle());
@@ -128,7 +140,120 @@ public:
         return !call.readAllStandardOutput().contains("boolean false");
     }
 
+    void PressKey(const FormTable& form, Key key) override {
+        QWidget* window = Window(form);
+        QApplication::setActiveWindow(window);
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        switch (key) {
+        case Key::Tab:
+            return QTest::keyClick(target, Qt::Key_Tab);
+        case Key::ShiftTab:
+            return QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
+        case Key::Enter:
+            return QTest::keyClick(target, Qt::Key_Return);
+        case Key::Space:
+            return QTest::keyClick(target, Qt::Key_Space);
+        case Key::Escape:
+            return QTest::keyClick(target, Qt::Key_Escape);
+        }
+    }
+    ControlId Focused(const FormTable& form) override {
+        QWidget* focus = Window(form)->focusWidget();
+        for (const ControlEntry& entry : form.controls)
+            if (focus && focus->objectName() == ToQString(entry.name) &&
+                focus->property("index").toInt() == entry.index)
+                return {entry.name, entry.index};
+        return {};
+    }
+    platform::Dialogs& Dialogs() override { return dialogs; }
+    void AnswerNextDialog(Key key, std::u16string typed, std::u16string* text) override {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [=, this] {
+            QWidget* box = QApplication::activeModalWidget();
+            auto* message = qobject_cast<QMessageBox*>(box);
+            auto* input = qobject_cast<QInputDialog*>(box);
+            if (!message && !input)
+                return;
+            timer->stop();
+            timer->deleteLater();
+            *text = FromQString(message ? message->text() : input->labelText());
+            if (input)
+                driver::Type(input->findChild<QLineEdit*>(), ToQString(typed));
+            PressKeyIn(box, key);
+        });
+        timer->start(10);
+    }
+    Role AccessibleRole(const FormTable& form, ControlId id) override {
+        QAccessibleInterface* control = Accessible(form, id);
+        if (!control)
+            return Role::Hidden;
+        switch (control->role()) {
+        case QAccessible::StaticText:
+            return Role::Label;
+        case QAccessible::Link:
+            return Role::Link;
+        case QAccessible::EditableText:
+            return control->state().readOnly ? Role::Text : Role::TextBox;
+        case QAccessible::Button:
+            return Role::PushButton;
+        case QAccessible::CheckBox:
+            return Role::CheckBox;
+        case QAccessible::ProgressBar:
+            return Role::ProgressBar;
+        default:
+            return Role::Hidden;
+        }
+    }
+    std::u16string AccessibleName(const FormTable& form, ControlId id) override {
+        return FromQString(Accessible(form, id)->text(QAccessible::Name));
+    }
+    void UseScheme(const ColourScheme& scheme) override {
+        os.sysColors[platform::ColorGradientActiveCaption] = scheme.gradientActiveCaption;
+        QPalette palette = QApplication::style()->standardPalette();
+        if (!(scheme.window == ColourScheme{}.window && !scheme.highContrast)) {
+            palette.setColor(QPalette::Window, FromBgr(scheme.window));
+            palette.setColor(QPalette::Button, FromBgr(scheme.window));
+            palette.setColor(QPalette::Base, FromBgr(scheme.window));
+            for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+                palette.setColor(role, FromBgr(scheme.windowText));
+            palette.setColor(QPalette::Link, FromBgr(scheme.link));
+        }
+        QApplication::setPalette(palette);
+        ProcessEvents();
+    }
+    std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId id) override {
+        if (Control(form, id)->autoFillBackground())
+            return {Bgr(Control(form, id)->palette().color(QPalette::Window))};
+        const QImage background = static_cast<qt::FormWindow*>(Window(form))->Background();
+        const PixelRect place = Place(form, id);
+        std::set<uint32_t> colours;
+        for (int y = place.top; y < std::min(place.top + place.height, background.height()); ++y)
+            for (int x = place.left; x < std::min(place.left + place.width, background.width());
+                 ++x)
+                colours.insert(Bgr(background.pixelColor(x, y)));
+        return colours;
+    }
+    markup::DisplayList Display(const FormTable& form, ControlId id) override {
+        return Markup(form, id)->Display();
+    }
+    void SaveScreenshot(const FormTable& form, const std::string& path) override {
+        Window(form)->grab().save(QString::fromStdString(path + "-qt.png"), "PNG");
+    }
+
 private:
+    // To the box's own focus: the application's may not have moved to it yet.
+    static void PressKeyIn(QWidget* box, Key key) {
+        QWidget* target = box->focusWidget() ? box->focusWidget() : box;
+        QTest::keyClick(target, key == Key::Escape ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    static QColor FromBgr(uint32_t colour) { return qt::FromBgr(colour); }
+    QAccessibleInterface* Accessible(const FormTable& form, ControlId id) {
+        QWidget* window = Window(form);
+        if (!window)
+            throw std::out_of_range("no such window shown");
+        QWidget* control = driver::Control(ToQString(form.name), ToQString(id.name), id.index);
+        return control ? QAccessible::queryAccessibleInterface(control) : nullptr;
+    }
     QWidget* Window(const FormTable& form) { return driver::Window(ToQString(form.name)); }
     QWidget* Control(const FormTable& form, ControlId id) {
         QWidget* control = driver::Control(ToQString(form.name), ToQString(id.name), id.index);
@@ -142,6 +267,7 @@ private:
 
     fixtures::FakeOs& os;
     qt::QtViewFactory views;
+    qt::QtDialogs dialogs;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/Processes.h"
 #include "platform/win32/DdeSource.h"
 #include "platform/win32/Win32Os.h"
+#include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/MarkupLabel.h"
 #include "ui/win32/Resources.h"
@@ -12,9 +13,11 @@
 #include "ui/win32/Win32EventPump.h"
 #include "ui/win32/Win32ViewFactory.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
-#include <thread>
+#include <oleacc.h>
 
 namespace ui::test_support {
 namespace {
@@ -45,8 +48,17 @@ private:
 class Win32FrontEnd : public FrontEnd {
 public:
     explicit Win32FrontEnd(std::function<void()> noWindowLeft) : views(std::move(noWindowLeft)) {}
+    ~Win32FrontEnd() override {
+        if (dialogTimer)
+            KillTimer(nullptr, dialogTimer);
+    }
 
     ViewFactory& Views() override { return views; }
+    PixelRect WorkArea() override {
+        RECT area{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+    }
     double DotsPerInch() override {
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -174,7 +186,238 @@ public:
         return code != 0;
     }
 
+    // Posted to the focused control and pumped through the dialog manager, with Shift held
+    // for Shift+Tab, as the system delivers a key.
+    void PressKey(const FormTable& form, Key key) override {
+        HWND top = Activate(form);
+        if (!top)
+            throw std::logic_error("no such window shown");
+        const UINT code = key == Key::Tab || key == Key::ShiftTab ? VK_TAB
+                          : key == Key::Enter                     ? VK_RETURN
+                          : key == Key::Space                     ? VK_SPACE
+                                                                  : VK_ESCAPE;
+        BYTE keys[256]{}, kept[256]{};
+        GetKeyboardState(kept);
+        std::copy(std::begin(kept), std::end(kept), keys);
+        keys[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
+        SetKeyboardState(keys);
+        HWND focus = GetFocus() && IsChild(top, GetFocus()) ? GetFocus() : top;
+        const UINT scan = MapVirtualKeyW(code, MAPVK_VK_TO_VSC);
+        PostMessageW(focus, WM_KEYDOWN, code, LPARAM(1 | scan << 16));
+        PostMessageW(focus, WM_KEYUP, code, LPARAM(1 | scan << 16 | 3u << 30));
+        ProcessEvents();
+        SetKeyboardState(kept);
+    }
+    ControlId Focused(const FormTable& form) override {
+        HWND top = Activate(form);
+        HWND focus = GetFocus();
+        if (!top || !focus)
+            return {};
+        for (const ControlEntry& entry : form.controls)
+            if (FormWindow::FindControlWindow(top, form, {entry.name, entry.index}) == focus)
+                return {entry.name, entry.index};
+        return {};
+    }
+    platform::Dialogs& Dialogs() override { return dialogs; }
+    // A timer of the thread finds the box inside its own modal loop and answers it with
+    // the keys posted to its focused control.
+    void AnswerNextDialog(Key key, std::u16string typed, std::u16string* text) override {
+        if (dialogTimer)
+            KillTimer(nullptr, dialogTimer);
+        dialogTimer = SetTimer(nullptr, 0, 20, RunTimerAction);
+        timerActions[dialogTimer] = [this, key, typed = std::move(typed), text] {
+            HWND box = OwnDialog();
+            if (!box)
+                return;
+            KillTimer(nullptr, dialogTimer);
+            auto keep = std::move(timerActions[dialogTimer]);
+            timerActions.erase(dialogTimer);
+            dialogTimer = 0;
+            HWND prompt = GetDlgItem(box, IDC_INPUT_PROMPT);
+            HWND said = prompt ? prompt : GetDlgItem(box, 0xFFFF);
+            if (text)
+                *text = win32::FromWide(WindowText(said));
+            HWND focus = GetFocus();
+            if (!focus || !IsChild(box, focus))
+                focus = box;
+            for (char16_t c : typed)
+                SendMessageW(focus, WM_CHAR, WPARAM(c), 1);
+            const UINT code = key == Key::Escape ? VK_ESCAPE : VK_RETURN;
+            PostMessageW(focus, WM_KEYDOWN, code, 1);
+            PostMessageW(focus, WM_KEYUP, code, LPARAM(1 | 3u << 30));
+        };
+    }
+    // Read through oleacc, as a screen reader reads it.
+    Role AccessibleRole(const FormTable& form, ControlId id) override {
+        HWND control = FormWindow::FindControlWindow(Window(form), form, id);
+        IAccessible* object = Object(control);
+        if (!object)
+            return Role::Hidden;
+        VARIANT self{}, role{}, state{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        object->get_accRole(self, &role);
+        object->get_accState(self, &state);
+        object->Release();
+        const bool readOnly = state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_READONLY);
+        switch (role.vt == VT_I4 ? role.lVal : 0) {
+        case ROLE_SYSTEM_STATICTEXT:
+            return Role::Label;
+        case ROLE_SYSTEM_LINK:
+            return Role::Link;
+        case ROLE_SYSTEM_TEXT:
+            return readOnly ? Role::Text : Role::TextBox;
+        case ROLE_SYSTEM_DOCUMENT:
+            return Role::Text;
+        case ROLE_SYSTEM_PUSHBUTTON:
+            return Role::PushButton;
+        case ROLE_SYSTEM_CHECKBUTTON:
+            return Role::CheckBox;
+        case ROLE_SYSTEM_PROGRESSBAR:
+            return Role::ProgressBar;
+        }
+        ADD_FAILURE() << "role " << role.lVal;
+        return Role::Hidden;
+    }
+    std::u16string AccessibleName(const FormTable& form, ControlId id) override {
+        IAccessible* object = Object(Control(form, id));
+        if (!object)
+            return u"(no accessible object)";
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        object->get_accName(self, &name);
+        object->Release();
+        std::u16string text = name ? win32::FromWide({name, SysStringLen(name)}) : u"";
+        SysFreeString(name);
+        return text;
+    }
+    // As the user sets them: the system's colours and the high-contrast switch, each
+    // announced to every window. The system keeps the colours for every program until it
+    // ends, so a light scheme gives the text boxes back their first colour.
+    void UseScheme(const ColourScheme& scheme) override {
+        static const COLORREF firstWindow = GetSysColor(COLOR_WINDOW);
+        const bool light = KindOf(scheme) == SchemeKind::Normal;
+        const int elements[] = {COLOR_BTNFACE,    COLOR_WINDOW,   COLOR_BTNTEXT,
+                                COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_GRADIENTACTIVECAPTION};
+        const COLORREF colours[] = {scheme.window,     light ? firstWindow : scheme.window,
+                                    scheme.windowText, scheme.windowText,
+                                    scheme.link,       scheme.gradientActiveCaption};
+        SetSysColors(int(std::size(elements)), elements, colours);
+        HIGHCONTRASTW contrast{};
+        contrast.cbSize = sizeof contrast;
+        contrast.dwFlags = scheme.highContrast ? HCF_HIGHCONTRASTON : 0;
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, SPIF_SENDCHANGE);
+        ProcessEvents();
+    }
+    std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId id) override {
+        HWND top = Window(form), control = Control(form, id);
+        HDC probe = CreateCompatibleDC(nullptr);
+        SendMessageW(top, WM_CTLCOLORSTATIC, WPARAM(probe), LPARAM(control));
+        const bool filled = GetBkMode(probe) == OPAQUE;
+        const COLORREF fill = GetBkColor(probe);
+        DeleteDC(probe);
+        if (filled) // the label fills its box: its text lies on nothing else
+            return {fill};
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&place), 2);
+        RECT client{};
+        GetClientRect(top, &client);
+        const std::vector<uint32_t> pixels = Capture(client.right, client.bottom, [&](HDC dc) {
+            SendMessageW(top, WM_ERASEBKGND, WPARAM(dc), 0);
+        });
+        std::set<uint32_t> under;
+        for (int y = std::max(0L, place.top); y < std::min(place.bottom, client.bottom); ++y)
+            for (int x = std::max(0L, place.left); x < std::min(place.right, client.right); ++x)
+                under.insert(pixels[size_t(y) * size_t(client.right) + size_t(x)]);
+        return under;
+    }
+    markup::DisplayList Display(const FormTable& form, ControlId id) override {
+        return win32::MarkupLabel::Of(Control(form, id))->Content();
+    }
+    // The window with its frame, as the screen shows it, in a BMP file.
+    void SaveScreenshot(const FormTable& form, const std::string& path) override {
+        HWND top = Window(form);
+        RedrawWindow(top, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT frame{};
+        GetWindowRect(top, &frame);
+        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+        HDC source = GetWindowDC(top);
+        std::vector<uint32_t> pixels = Capture(
+            width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
+        ReleaseDC(top, source);
+        BITMAPINFOHEADER header{};
+        header.biSize = sizeof header;
+        header.biWidth = width;
+        header.biHeight = -height;
+        header.biPlanes = 1;
+        header.biBitCount = 32;
+        const DWORD size = DWORD(pixels.size() * 4);
+        const BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof header + size), 0, 0,
+                                    DWORD(sizeof file + sizeof header)};
+        std::ofstream out(path + ".bmp", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&header), sizeof header);
+        for (uint32_t pixel : pixels) { // back from 0x00BBGGRR to the file's B, G, R, 0
+            const uint32_t stored = (pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF);
+            out.write(reinterpret_cast<const char*>(&stored), 4);
+        }
+    }
+
 private:
+    // The window made active, as the user clicks its title bar, so that its focus is the
+    // thread's.
+    HWND Activate(const FormTable& form) {
+        HWND top = Window(form);
+        if (top && GetActiveWindow() != top) {
+            SetForegroundWindow(top);
+            SetActiveWindow(top);
+            ProcessEvents();
+        }
+        return top;
+    }
+    // A message or input box of this thread, shown.
+    static HWND OwnDialog() {
+        for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box;
+             box = FindWindowExW(nullptr, box, L"#32770", nullptr))
+            if (IsWindowVisible(box) &&
+                GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
+                return box;
+        return nullptr;
+    }
+    static IAccessible* Object(HWND control) {
+        IAccessible* object = nullptr;
+        if (!control ||
+            FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                              reinterpret_cast<void**>(&object))))
+            return nullptr;
+        return object;
+    }
+    // What draw paints on a 32-bit bitmap of that size, as 0x00BBGGRR pixels.
+    static std::vector<uint32_t> Capture(int width, int height,
+                                         const std::function<void(HDC)>& draw) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(dc, bitmap);
+        draw(dc);
+        GdiFlush();
+        std::vector<uint32_t> pixels;
+        for (int i = 0; bits && i < width * height; ++i) {
+            const uint32_t pixel = static_cast<uint32_t*>(bits)[i];
+            pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+        }
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+        return pixels;
+    }
+
     HWND Window(const FormTable& form) {
         HWND found = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
         return found && IsWindowVisible(found) ? found : nullptr;
@@ -187,25 +430,213 @@ private:
     }
 
     class Views views;
+    win32::Win32Dialogs dialogs;
+    UINT_PTR dialogTimer = 0;
 };
 
-// The message boxes are answered in the end-to-end run.
-TEST(Win32Dialogs, TheInputBoxGivesTheTypedTextOrNothing) {
-    win32::Win32Dialogs dialogs;
-    for (auto [button, answer] : {std::pair{IDOK, std::optional<std::u16string>(u"Bazar Ñandú")},
-                                  {IDCANCEL, std::nullopt}}) {
-        std::thread typist([button] {
-            HWND box = nullptr;
-            for (int attempt = 0; attempt < 500 && !box; ++attempt, Sleep(10))
-                if (HWND found = FindWindowW(L"#32770", L"Empresa"); IsWindowVisible(found))
-                    box = found;
-            EXPECT_EQ(WindowText(GetDlgItem(box, IDC_INPUT_TEXT)), L"Demo");
-            SetDlgItemTextW(box, IDC_INPUT_TEXT, L"Bazar Ñandú");
-            SendMessageW(box, WM_COMMAND, button, 0);
-        });
-        EXPECT_EQ(dialogs.InputBox(u"Nombre de la empresa", u"Empresa", u"Demo"), answer);
-        typist.join();
+// What the window tells its events: the presses the cases below look for.
+struct Told : FormEvents {
+    std::vector<ControlId> clicks;
+    void Click(ControlId control) override { clicks.push_back(control); }
+};
+
+// A focused link shows its focus with a dotted frame (the window cases follow it by keyboard).
+TEST(Win32Keyboard, AFocusedLinkShowsItsFocus) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmMainTable({});
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    user->PressKey(form, FrontEnd::Key::Tab);
+    ASSERT_EQ(user->Focused(form), (ControlId{u"Lb10", 0}));
+    HWND label = GetFocus();
+    UpdateWindow(label);
+    HDC dc = GetDC(label);
+    RECT area{};
+    GetClientRect(label, &area);
+    const COLORREF corner = GetPixel(dc, 0, 0), inside = GetPixel(dc, 1, area.bottom / 2);
+    ReleaseDC(label, dc);
+    EXPECT_NE(corner, inside) << "no focus mark";
+    view->Close();
+}
+
+// On a work area smaller than the window, the window fits it and scrolls: its buttons and
+// links keep their size, and Tab brings the last link into view.
+TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    ASSERT_EQ(user->DotsPerInch(), 96) << "the sizes below are at 96 dpi";
+    RECT kept{}, small{0, 0, 640, 400}, work{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0));
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0));
+    struct Restore {
+        RECT area;
+        ~Restore() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0); }
+    } restore{kept};
+    const FormTable form = FrmMainTable({});
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    HWND top = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    ASSERT_TRUE(top);
+    RECT frame{};
+    GetWindowRect(top, &frame);
+    EXPECT_TRUE(IntersectRect(&work, &frame, &small) && EqualRect(&work, &frame))
+        << frame.left << "," << frame.top << " " << frame.right << "," << frame.bottom;
+    const PixelRect client = user->ClientArea(form);
+    EXPECT_LT(client.width, 797);
+    EXPECT_LT(client.height, 631);
+    const PixelRect button = user->Place(form, {u"Bt00"});
+    EXPECT_EQ(button.width, 265);
+    EXPECT_EQ(button.height, 41);
+    const std::vector<std::pair<int, int>> links{{125, 20}, {69, 20}, {135, 20}, {193, 20}};
+    for (int32_t link = 0; link < 4; ++link) {
+        const PixelRect place = user->Place(form, {u"Lb10", link});
+        EXPECT_EQ(place.width, links[link].first) << link;
+        EXPECT_GE(place.height, links[link].second) << link;
     }
+    const ControlId last{u"Lb10", 3};
+    PixelRect place = user->Place(form, last);
+    EXPECT_GT(place.left + place.width, client.width) << "out of view before Tab";
+    for (int tab = 0; tab < 4; ++tab)
+        user->PressKey(form, FrontEnd::Key::Tab);
+    ASSERT_EQ(user->Focused(form), last);
+    place = user->Place(form, last);
+    EXPECT_GE(place.left, 0);
+    EXPECT_GE(place.top, 0);
+    EXPECT_LE(place.left + place.width, client.width);
+    EXPECT_LE(place.top + place.height, client.height);
+    view->Close();
+}
+
+// While a message box shows, no window of the program takes input; after it, they all do.
+TEST(Win32Dialogs, AMessageBoxHoldsEveryWindowOfTheProgram) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable main = FrmMainTable({}), form = FrmExplicaTable();
+    FormEvents none;
+    ViewEvents mainEvents(main, none, [](std::u16string_view) {}),
+        formEvents(form, none, [](std::u16string_view) {});
+    auto mainView = user->Views().CreateView(mainEvents);
+    auto formView = user->Views().CreateView(formEvents);
+    mainView->Show(nullptr);
+    formView->Show(mainView.get());
+    HWND mainWindow = FindWindowW(FormWindow::ClassName, Wide(main.caption).c_str());
+    HWND formWindow = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    std::u16string said;
+    bool held = false;
+    const UINT_PTR look = SetTimer(nullptr, 0, 10, RunTimerAction);
+    timerActions[look] = [&] { // once the box shows: the windows, then the answer
+        if (!FindWindowW(L"#32770", L"Aviso") || !KillTimer(nullptr, look))
+            return;
+        held = !IsWindowEnabled(mainWindow) && !IsWindowEnabled(formWindow);
+        user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
+    };
+    user->Dialogs().MessageBox(u"Aviso", u"Texto", platform::MessageIcon::Information);
+    timerActions.erase(look);
+    EXPECT_TRUE(held);
+    EXPECT_EQ(said, u"Texto");
+    EXPECT_TRUE(IsWindowEnabled(mainWindow));
+    EXPECT_TRUE(IsWindowEnabled(formWindow));
+    formView->Close();
+    mainView->Close();
+}
+
+// A new status text is announced to screen readers as it comes.
+std::vector<HWND> announced;
+void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT)
+        announced.push_back(window);
+}
+
+TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmExplicaTable();
+    FormEvents none;
+    ViewEvents events(form, none, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    const ControlId bar{u"Pb00"};
+    view->SetVisible(bar, true);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                         Heard, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    announced.clear();
+    view->SetCaption(bar, u"Enviando...");
+    for (int i = 0; i < 50 && announced.empty(); ++i, Sleep(10))
+        user->ProcessEvents();
+    UnhookWinEvent(hook);
+    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    EXPECT_EQ(announced, std::vector<HWND>{FormWindow::FindControlWindow(window, form, bar)});
+    EXPECT_EQ(user->AccessibleName(form, bar), u"Enviando...");
+    view->Close();
+}
+
+// A screen reader's own press (its default action) presses a button and follows a link.
+TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmMainTable({});
+    Told told;
+    ViewEvents events(form, told, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [control, action] :
+         {std::pair{ControlId{u"Bt00"}, L"Presionar"}, {ControlId{u"Lb10", 2}, L"Saltar"}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(FormWindow::FindControlWindow(window, form, control),
+                                             DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)),
+                  S_OK);
+        BSTR name = nullptr;
+        EXPECT_EQ(object->get_accDefaultAction(self, &name), S_OK);
+        EXPECT_EQ(std::wstring(name ? name : L""), action);
+        SysFreeString(name);
+        EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+        object->Release();
+        user->ProcessEvents();
+    }
+    EXPECT_EQ(told.clicks, (std::vector<ControlId>{{u"Bt00"}, {u"Lb10", 2}}));
+    view->Close();
+}
+
+// A reader that takes the system's own object of a text box, not the box's answer, finds
+// its name in the hidden static before it.
+TEST(Win32Accessibility, TheSystemsOwnObjectOfATextBoxHasItsName) {
+    fixtures::FakeOs os;
+    auto user = MakeFrontEnd(os, [] {});
+    const FormTable form = FrmExplicaTable();
+    FormEvents none;
+    ViewEvents events(form, none, [](std::u16string_view) {});
+    auto view = user->Views().CreateView(events);
+    view->Show(nullptr);
+    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [box, name] : {std::pair{u"Tx00", L"Explíquenos brevemente la incidencia o consulta "
+                                                L"que quiere hacernos"},
+                             {u"Tx01", L"Nombre"},
+                             {u"Tx02", L"Teléfono"}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(CreateStdAccessibleObject(FormWindow::FindControlWindow(window, form, {box}),
+                                            OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&object)),
+                  S_OK);
+        BSTR said = nullptr;
+        object->get_accName(self, &said);
+        EXPECT_EQ(std::wstring(said ? said : L""), name);
+        SysFreeString(said);
+        object->Release();
+    }
+    view->Close();
 }
 
 } // namespace

@@ -1,0 +1,54 @@
+#include "ui/qt/AccessibleRoles.h"
+
+#include "ui/qt/Controls.h"
+#include "ui/qt/MarkupLabel.h"
+
+#include <QAccessibleWidget>
+
+namespace ui::qt {
+
+namespace {
+
+class MarkupText : public QAccessibleWidget {
+public:
+    explicit MarkupText(QWidget* label) : QAccessibleWidget(label, QAccessible::EditableText) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? widget()->accessibleName()
+                                          : QAccessibleWidget::text(kind);
+    }
+};
+
+class LinkLabel : public QAccessibleWidget {
+public:
+    explicit LinkLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* RoleOf(const QString&, QObject* object) {
+    if (auto* markup = qobject_cast<MarkupLabel*>(object))
+        return new MarkupText(markup);
+    if (auto* label = qobject_cast<ControlLabel*>(object); label && label->IsLink())
+        return new LinkLabel(label);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleRoles() {
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(RoleOf);
+    installed = true;
+}
+
+} // namespace ui::qt

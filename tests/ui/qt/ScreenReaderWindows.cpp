@@ -1,0 +1,52 @@
+// The four windows of the program on a real display, for a screen reader to read over
+// AT-SPI (read-windows.py): the terms with their text, the main window, the support form,
+// and the lookup dialog after a lookup, showing its status view. Ends after a while.
+#include "../FakeWindows.h"
+#include "FakeOs.h"
+#include "ui/FormTables.h"
+#include "ui/TermsText.h"
+#include "ui/Windows.h"
+#include "ui/frmMain.h"
+#include "ui/qt/QtViewFactory.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace ui::test_support;
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    fixtures::FakeOs os;
+    os.SetRegistryDword(Hklm, AgentKey, u"ClientID", 1234567890);
+    os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe", {.pollsUntilExit = 1});
+    fixtures::FakeDialogs dialogs;
+    fixtures::FakeEventPump events;
+    session::SessionState session;
+    session::Context context{os, dialogs, events, session, Installation};
+    ui::qt::QtViewFactory views(os, [] {});
+    ui::Windows windows(context, views);
+
+    const ui::FormTable terms = ui::SplashTable();
+    ui::FormEvents none;
+    ui::ViewEvents termsEvents(terms, none, [](std::u16string_view) {});
+    auto termsView = views.CreateView(termsEvents);
+    termsView->SetCaption({u"Lb00"}, ui::TermsMarkup(u"(+34) 900 000 000"));
+    termsView->Show(nullptr);
+
+    windows.MainWindow().Show();
+    windows.MainWindow().Click({u"Bt00"});
+    windows.MainWindow().Click({u"Lb10", 3});
+    QTimer::singleShot(200, [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmDialog")) {
+                window->findChild<QLineEdit*>(QStringLiteral("Tx00"))
+                    ->setText(QStringLiteral("77"));
+                window->findChild<QPushButton*>(QStringLiteral("Bt01"))->click();
+            }
+    });
+    QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) * 1000 : 30000, &application,
+                       &QApplication::quit);
+    return application.exec();
+}

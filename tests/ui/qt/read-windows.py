@@ -1,0 +1,64 @@
+#!/usr/bin/python3
+"""A screen reader's view of the running program over AT-SPI: every control a role and a
+name, the terms' words, the status view's words; no unnamed control, no picture."""
+import sys
+import time
+
+import pyatspi
+
+EXPECTED = {  # window title: (role, name) pairs it must hold
+    "Garantías de uso": [
+        ("text", "AUTORIZO al personal del servicio de asistencia técnica de Lunadoro S.A."),
+        ("check box", "Acepto los términos"), ("push button", "Continuar...")],
+    "Asistencia Remota Lunadoro": [
+        ("push button", "Solicitar Soporte Técnico"), ("label", "Su ID 1.234.567.890"),
+        ("link", "Tutoriales rápidos"), ("link", "Manuales"), ("link", "Solicitar Formación"),
+        ("link", "¿Qué hay de mi incidencia?"),
+        ("label", "Bienvenido al Soporte Técnico de Lunadoro")],
+    "Soporte Remoto": [
+        ("text", "Explíquenos brevemente la incidencia o consulta que quiere hacernos"),
+        ("text", "Nombre"), ("text", "Teléfono"), ("push button", "Teclado en pantalla"),
+        ("push button", "Continuar"), ("progress bar", "Estableciendo conexión...")],
+    "Consultar incidencia": [
+        ("text", "Número de aviso"), ("push button", "Consultar"),
+        ("text", "No es posible conectar con el servidor.")],
+}
+SPOKEN = {"label", "link", "text", "push button", "check box", "progress bar"}
+
+
+def controls(node):
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        yield from controls(child)
+
+
+def program():
+    for _ in range(40):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == sys.argv[1]:
+                return app
+        time.sleep(0.5)
+    sys.exit("the program never showed up on the accessibility bus")
+
+
+failures = []
+app = program()
+time.sleep(1)
+for window in app:
+    title = window.name
+    found = [(c.getRoleName(), c.name) for c in controls(window)]
+    for role, name in found:
+        print(f"{title} > [{role}] {name!r}")
+        if role in SPOKEN and not name and role != "text":
+            failures.append(f"{title}: a {role} without a name")
+        if role in ("image", "filler", "panel") and name:
+            failures.append(f"{title}: a decoration read as {name!r}")
+    for role, name in EXPECTED.get(title, []):
+        if not any(r == role and n.startswith(name) for r, n in found):
+            failures.append(f"{title}: no [{role}] {name!r}")
+missing = set(EXPECTED) - {w.name for w in app}
+failures += [f"no window {title!r}" for title in sorted(missing)]
+print("\n".join(failures) or "every control read")
+sys.exit(1 if failures else 0)
