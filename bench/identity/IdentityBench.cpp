@@ -6,6 +6,7 @@
 #include "database/FirebirdApi.h"
 #include "identity/InstallationPaths.h"
 #include "identity/WorkstationProfile.h"
+#include "platform/SystemOs.h"
 #include "text/Encoding.h"
 
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -148,8 +150,9 @@ double MeanMilliseconds(const std::function<void()>& work) {
 
 int main() {
     std::filesystem::path folder = "/var/tmp/asr-firebird/bench";
-    fixtures::FakeOs os;
-    os.realLibraries = true;
+    // The installation has no ini file: the profile is read from the default server.
+    std::unique_ptr<platform::Os> system = platform::CreateSystemOs(folder.u16string());
+    platform::Os& os = *system;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
     session::SessionState session;

@@ -120,6 +120,8 @@ TEST_F(AgentTest, RegistryFailureIsCaughtOnlyByTheVersionAndLegacyFolderReads) {
     EXPECT_THROW(GetAgentInstallDir(context), text::RuntimeError);
 }
 
+// A missing, old or unreadable agent is replaced, without the legacy uninstaller when
+// there is no legacy folder.
 TEST_F(AgentTest, OnlyAnAgentBeforeVersionTenIsReplaced) {
     for (const auto& [version, current] : {std::pair{u"", false},
                                            {u"15.48.4", true},
@@ -135,8 +137,12 @@ TEST_F(AgentTest, OnlyAnAgentBeforeVersionTenIsReplaced) {
         EXPECT_EQ(IsAgentCurrent(context), current);
         EnsureAgentInstalled(context);
         EXPECT_EQ(dialogs.messages.empty(), current);
-        EXPECT_EQ(os.started.empty(), current);
+        EXPECT_EQ(StartedCommands(), current ? std::vector<std::u16string>{} : InstallCommands());
     }
+    os.failingKey = Wow64Key;
+    os.started.clear();
+    EnsureAgentInstalled(context);
+    EXPECT_EQ(StartedCommands(), InstallCommands());
 }
 
 TEST_F(AgentTest, OldAgentIsReportedStoppedUninstalledAndReplaced) {
@@ -162,30 +168,6 @@ TEST_F(AgentTest, OldAgentIsReportedStoppedUninstalledAndReplaced) {
     }
     EXPECT_EQ(os.started.back().style, platform::WindowStyle::Normal);
     EXPECT_TRUE(os.IsRunning(os.started.back().id)) << "the installer is not waited for";
-}
-
-TEST_F(AgentTest, MissingOrUnreadableAgentIsInstalledWithoutTheUninstaller) {
-    EnsureAgentInstalled(context);
-    EXPECT_EQ(StartedCommands(), InstallCommands());
-    Set(Wow64Key, u"Version", u"15.48.4");
-    os.failingKey = Wow64Key;
-    os.started.clear();
-    EnsureAgentInstalled(context);
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(StartedCommands(), InstallCommands());
-}
-
-TEST_F(AgentTest, StopEndsEveryAgentWindowsProcess) {
-    platform::ProcessId ids[4];
-    for (auto& id : ids)
-        id = os.AddProcess({.pollsUntilExit = -1});
-    os.AddWindow(u"Notas", ids[3]);
-    os.AddWindow(u"TEAMVIEWER 9 Panel", ids[0]);
-    os.AddWindow(u"TeamViewer", ids[1]);
-    os.AddWindow(u"Tv_X64.exe", ids[2]);
-    StopAgentAndRemoveLegacy(context);
-    EXPECT_EQ(os.terminated, (std::vector<platform::ProcessId>{ids[0], ids[1], ids[2]}));
-    EXPECT_TRUE(os.IsRunning(ids[3]));
 }
 
 TEST_F(AgentTest, LaunchStopsTheRunningAgentBeforeItStartsAgain) {

@@ -1,5 +1,5 @@
-#include "FakeOs.h"
 #include "Raised.h"
+#include "RealSystem.h"
 #include "database/ClientLibrary.h"
 #include "database/ConnectionAttributes.h"
 #include "database/DynamicLibrary.h"
@@ -25,8 +25,8 @@ TEST(ConnectionAttributes, AreReadFromAnyConnectionString) {
 }
 
 TEST(ClientLibrary, ReportsWhyALibraryCannotLoad) {
-    fixtures::FakeOs os;
-    os.realLibraries = true;
+    fixtures::RealSystem system;
+    platform::Os& os = system.os();
     // The system's own reason follows the library's name.
     const std::string reason =
         fixtures::Raised([&] { DynamicLibrary(os, u"/nonexistent/FbClient.dll"); });

@@ -1,6 +1,5 @@
 #include "FakeOs.h"
 #include "identity/ConnectionString.h"
-#include "identity/IniSettings.h"
 #include "identity/InstallationPaths.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +24,6 @@ TEST(InstallationPaths, AreTheFixedWindowsPlaces) {
     windows.context.config = {u"/opt/velmorn3", u'/', {}, {}};
     EXPECT_EQ(IniFilePath(windows.context), u"/opt/velmorn3/Velmorn3.ini");
     EXPECT_EQ(DatabaseFilePath(windows.context), u"/opt/velmorn3/DATOS/EMP1/velmorn3.fdb");
-}
-
-TEST(IniSettings, AValueIsReadAsFarAsTheReadersBufferHoldsIt) {
-    fixtures::FakeOs os;
-    os.SetIniValue(u"V.ini", u"INICIO", u"LARGO", std::u16string(40000, u'x'));
-    EXPECT_EQ(ReadIniString(os, u"V.ini", u"INICIO", u"LARGO").size(), 31999u);
 }
 
 TEST(ConnectionString, DescribesTheInstallationDatabase) {

@@ -70,6 +70,10 @@ TEST(Ini, ValuesFollowTheWindowsProfileRulesInAnsiAndUnicodeFiles) {
     EXPECT_EQ(identity::ReadIniValue(system.os(), system.Path("missing.ini"), u"INICIO",
                                      u"SERVIDOR", u"LOCALHOST"),
               u"LOCALHOST");
+    // A value is read as far as the reader's buffer holds it.
+    system.Write("long.ini", "[INICIO]\r\nLARGO=" + std::string(40000, 'x') + "\r\n");
+    EXPECT_EQ(identity::ReadIniValue(system.os(), system.Path("long.ini"), u"INICIO", u"LARGO"),
+              std::u16string(31999, u'x'));
 }
 
 } // namespace
