@@ -44,26 +44,25 @@ step() {
 # A leg that waits on Wine or on the clock more than on the processor runs beside the
 # next build: beside NAME COMMAND... starts it with its output in build/NAME.log,
 # joined NAME waits for it, shows its output and fails when it failed.
+# Bash reaps a background job when it ends, so the leg then running counts its processor
+# time too; the job's own figure comes from a times of its own shell.
 declare -A beside_pid beside_started
 beside() {
     local name=$1
     shift
     mkdir -p build
     printf '\n==== %s (beside the next leg)\n' "$name"
-    "$@" >"build/$name.log" 2>&1 &
+    bash -c '"$@"; status=$?; times >"$0"; exit $status' "build/$name.times" "$@" >"build/$name.log" 2>&1 &
     beside_pid[$name]=$!
     beside_started[$name]=$SECONDS
 }
 joined() {
-    local name=$1 status=0 before
-    cpu_now
-    before=$cpu
+    local name=$1 status=0 own
     wait "${beside_pid[$name]}" || status=$?
-    cpu_now
-    leg_cpu=$((leg_cpu + cpu - before))
+    own=$(awk 'NR == 2 { split($1, u, "m"); split($2, s, "m"); print int(u[1] * 60 + u[2] + s[1] * 60 + s[2]) }' "build/$name.times" 2>/dev/null || echo '?')
     printf '\n==== %s\n' "$name"
     cat "build/$name.log"
-    printf '==== %s: %d s (processor %d s)\n' "$name" $((SECONDS - ${beside_started[$name]})) $((cpu - before))
+    printf '==== %s: %d s (processor %s s)\n' "$name" $((SECONDS - ${beside_started[$name]})) "$own"
     return $status
 }
 
