@@ -9,8 +9,8 @@ namespace ui {
 
 namespace {
 
-constexpr uint32_t Black = 0x000000;
-constexpr uint32_t White = 0xFFFFFF;
+constexpr uint32_t PureBlack = 0x000000;
+constexpr uint32_t PureWhite = 0xFFFFFF;
 
 double Channel(uint32_t colour, int shift) {
     const double value = double(colour >> shift & 0xFF) / 255.0;
@@ -35,7 +35,7 @@ uint32_t MoreContrasting(uint32_t first, uint32_t second, uint32_t background) {
 uint32_t SchemeColour(uint32_t colour, Backdrop backdrop, const ColourScheme& scheme) {
     switch (KindOf(scheme)) {
     case SchemeKind::HighContrast:
-        if (colour == Black || colour == DefaultColour)
+        if (colour == PureBlack || colour == DefaultColour)
             return scheme.windowText;
         return ContrastRatio(scheme.link, scheme.window) >= ReadableContrast ? scheme.link
                                                                              : scheme.windowText;
@@ -44,13 +44,13 @@ uint32_t SchemeColour(uint32_t colour, Backdrop backdrop, const ColourScheme& sc
             return colour;
         if (backdrop.system && ContrastRatio(scheme.windowText, backdrop.colour) >= LeastContrast)
             return scheme.windowText;
-        return MoreContrasting(Black, White, backdrop.colour);
+        return MoreContrasting(PureBlack, PureWhite, backdrop.colour);
     case SchemeKind::Normal:
         break;
     }
     if (colour != DefaultColour)
         return colour;
-    return backdrop.system ? scheme.windowText : Black;
+    return backdrop.system ? scheme.windowText : PureBlack;
 }
 
 std::optional<Backdrop> BackdropOf(const markup::DisplayItem& item, markup::Point at,
