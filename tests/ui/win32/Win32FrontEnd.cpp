@@ -440,15 +440,22 @@ struct Told : FormEvents {
     void Click(ControlId control) override { clicks.push_back(control); }
 };
 
+// One window of a table shown on its own, with what it tells its events.
+struct ShownWindow {
+    explicit ShownWindow(FormTable table) : form(std::move(table)) { view->Show(nullptr); }
+    fixtures::FakeOs os;
+    std::unique_ptr<FrontEnd> user = MakeFrontEnd(os, [] {});
+    FormTable form;
+    Told told;
+    ViewEvents events{form, told, [](std::u16string_view) {}};
+    std::unique_ptr<FormView> view = user->Views().CreateView(events);
+    auto Parts() { return std::tie(user, form, told, view); }
+};
+
 // A focused link shows its focus with a dotted frame (the window cases follow it by keyboard).
 TEST(Win32Keyboard, AFocusedLinkShowsItsFocus) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
-    const FormTable form = FrmMainTable({});
-    Told told;
-    ViewEvents events(form, told, [](std::u16string_view) {});
-    auto view = user->Views().CreateView(events);
-    view->Show(nullptr);
+    ShownWindow shown(FrmMainTable({}));
+    auto [user, form, told, view] = shown.Parts();
     user->PressKey(form, FrontEnd::Key::Tab);
     ASSERT_EQ(user->Focused(form), (ControlId{u"Lb10", 0}));
     HWND label = GetFocus();
@@ -553,13 +560,8 @@ void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
 }
 
 TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
-    const FormTable form = FrmExplicaTable();
-    FormEvents none;
-    ViewEvents events(form, none, [](std::u16string_view) {});
-    auto view = user->Views().CreateView(events);
-    view->Show(nullptr);
+    ShownWindow shown(FrmExplicaTable());
+    auto [user, form, told, view] = shown.Parts();
     const ControlId bar{u"Pb00"};
     view->SetVisible(bar, true);
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
@@ -577,13 +579,8 @@ TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
 
 // A screen reader's own press (its default action) presses a button and follows a link.
 TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
-    const FormTable form = FrmMainTable({});
-    Told told;
-    ViewEvents events(form, told, [](std::u16string_view) {});
-    auto view = user->Views().CreateView(events);
-    view->Show(nullptr);
+    ShownWindow shown(FrmMainTable({}));
+    auto [user, form, told, view] = shown.Parts();
     HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
     VARIANT self{};
     self.vt = VT_I4;
@@ -610,13 +607,8 @@ TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
 // A reader that takes the system's own object of a text box, not the box's answer, finds
 // its name in the hidden static before it.
 TEST(Win32Accessibility, TheSystemsOwnObjectOfATextBoxHasItsName) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
-    const FormTable form = FrmExplicaTable();
-    FormEvents none;
-    ViewEvents events(form, none, [](std::u16string_view) {});
-    auto view = user->Views().CreateView(events);
-    view->Show(nullptr);
+    ShownWindow shown(FrmExplicaTable());
+    auto [user, form, told, view] = shown.Parts();
     HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
     VARIANT self{};
     self.vt = VT_I4;
