@@ -30,8 +30,10 @@ std::u16string AccessibleName(const FormTable& form, const ControlEntry& control
             return label->caption;
     if (!control.accessibleName.empty()) {
         std::u16string name(control.accessibleName);
-        if (control.kind == ControlKind::Label && !shown.empty())
-            name += u" " + std::u16string(shown);
+        if (control.kind == ControlKind::Label && !shown.empty()) {
+            name += u' ';
+            name += shown;
+        }
         return name;
     }
     if (control.kind == ControlKind::TextBox)

@@ -11,8 +11,10 @@ std::u16string HandlerFailureText(std::u16string_view detail) {
     std::u16string text = u"No se ha podido completar la operación por un error inesperado. "
                           u"Puede seguir usando el programa; si el error se repite, póngase "
                           u"en contacto con el servicio técnico.";
-    if (!detail.empty())
-        text += u"\r\n\r\nDetalle: " + std::u16string(detail);
+    if (!detail.empty()) {
+        text += u"\r\n\r\nDetalle: ";
+        text += detail;
+    }
     return text;
 }
 
