@@ -19,5 +19,8 @@ inline std::u16string FromQString(const QString& text) {
 inline QColor FromBgr(uint32_t colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
+inline uint32_t ToBgr(const QColor& colour) {
+    return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
+}
 
 } // namespace ui::qt

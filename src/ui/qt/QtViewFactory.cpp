@@ -5,6 +5,7 @@
 #include "ui/qt/Controls.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtFormView.h"
+#include "ui/qt/QtText.h"
 #include "ui/qt/Scale.h"
 
 #include <QApplication>
@@ -28,11 +29,7 @@ std::unique_ptr<FormView> QtViewFactory::CreateView(ViewEvents& events) {
 // The palette's colours; a dark window colour is how this system asks for high contrast.
 ColourScheme QtViewFactory::SystemScheme() const {
     const QPalette palette = QApplication::palette();
-    const auto bgr = [&](QPalette::ColorRole role) {
-        const QColor colour = palette.color(role);
-        return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 |
-               uint32_t(colour.blue()) << 16;
-    };
+    const auto bgr = [&](QPalette::ColorRole role) { return ToBgr(palette.color(role)); };
     ColourScheme scheme{.window = bgr(QPalette::Window),
                         .windowText = bgr(QPalette::WindowText),
                         .link = bgr(QPalette::Link),

@@ -28,11 +28,7 @@
 namespace ui::test_support {
 namespace {
 
-using qt::FromQString, qt::ToQString;
-
-uint32_t Bgr(const QColor& colour) {
-    return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
-}
+using qt::FromQString, qt::ToBgr, qt::ToQString;
 
 class QtFrontEnd : public FrontEnd {
 public:
@@ -71,7 +67,7 @@ public:
         return Control(form, id)->isVisibleTo(Window(form));
     }
     uint32_t TextColour(const FormTable& form, ControlId id) override {
-        return Bgr(Control(form, id)->palette().color(QPalette::WindowText));
+        return ToBgr(Control(form, id)->palette().color(QPalette::WindowText));
     }
     bool IsUnderlined(const FormTable& form, ControlId id) override {
         return Control(form, id)->font().underline();
@@ -87,7 +83,7 @@ public:
         std::set<uint32_t> colours;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                colours.insert(Bgr(image.pixelColor(x, y)));
+                colours.insert(ToBgr(image.pixelColor(x, y)));
         return colours;
     }
     uint32_t GradientActiveCaption() override {
@@ -223,14 +219,14 @@ public:
     }
     std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId id) override {
         if (Control(form, id)->autoFillBackground())
-            return {Bgr(Control(form, id)->palette().color(QPalette::Window))};
+            return {ToBgr(Control(form, id)->palette().color(QPalette::Window))};
         const QImage background = static_cast<qt::FormWindow*>(Window(form))->Background();
         const PixelRect place = Place(form, id);
         std::set<uint32_t> colours;
         for (int y = place.top; y < std::min(place.top + place.height, background.height()); ++y)
             for (int x = place.left; x < std::min(place.left + place.width, background.width());
                  ++x)
-                colours.insert(Bgr(background.pixelColor(x, y)));
+                colours.insert(ToBgr(background.pixelColor(x, y)));
         return colours;
     }
     markup::DisplayList Display(const FormTable& form, ControlId id) override {
