@@ -1,5 +1,6 @@
 # Our pictures: SVG sources here, rendered at build time by every front end that needs them.
 find_program(ASR_RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(ASR_IMAGEMAGICK_CONVERT convert REQUIRED)
 set(ASR_PICTURES_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 # Each picture with its size in pixels at 96 dpi (its control's size in twips over 15). The
@@ -22,23 +23,44 @@ function(asr_render_picture picture width height output)
         VERBATIM)
 endfunction()
 
+# asr_convert_picture(png output): a rule converting a rendered picture into the format its
+# output's name ends in: .bmp (Windows resources) or .pam (the Qt front end's raw pixels, which
+# load many times faster than a PNG: nothing to inflate or unfilter). The opaque background
+# drops its alpha.
+function(asr_convert_picture png output)
+    get_filename_component(name ${output} NAME)
+    # The bitmap formats are ignored when writing a PAM.
+    if(name MATCHES "^background")
+        set(options -alpha off -define bmp:format=bmp3)
+    else()
+        set(options -define bmp:format=bmp4)
+    endif()
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${ASR_IMAGEMAGICK_CONVERT} ${png} ${options} ${output}
+        DEPENDS ${png}
+        VERBATIM)
+endfunction()
+
 # asr_render_pictures(OUTPUT_VAR folder scale suffix): every picture at scale times its
-# size, as folder/NAME<suffix>.png; the files' list. At scale 1 also the program icon, as
-# folder/program-icon-SIZE.png.
+# size, as folder/NAME<suffix>.pam; their list. At scale 1 also the program icon, as
+# folder/program-icon-SIZE.pam (and .png, for the desktop's icon folders).
 function(asr_render_pictures out folder scale suffix)
     set(files)
     foreach(entry ${ASR_PICTURE_SIZES})
         string(REGEX MATCH "^([^:]+):([0-9]+)x([0-9]+)$" ignored ${entry})
         math(EXPR width "${CMAKE_MATCH_2} * ${scale}")
         math(EXPR height "${CMAKE_MATCH_3} * ${scale}")
-        set(file ${folder}/${CMAKE_MATCH_1}${suffix}.png)
-        asr_render_picture(${CMAKE_MATCH_1} ${width} ${height} ${file})
-        list(APPEND files ${file})
+        set(file ${folder}/${CMAKE_MATCH_1}${suffix})
+        asr_render_picture(${CMAKE_MATCH_1} ${width} ${height} ${file}.png)
+        asr_convert_picture(${file}.png ${file}.pam)
+        list(APPEND files ${file}.pam)
     endforeach()
     if(scale EQUAL 1)
         foreach(size ${ASR_ICON_SIZES})
-            asr_render_picture(program-icon ${size} ${size} ${folder}/program-icon-${size}.png)
-            list(APPEND files ${folder}/program-icon-${size}.png)
+            set(file ${folder}/program-icon-${size})
+            asr_render_picture(program-icon ${size} ${size} ${file}.png)
+            asr_convert_picture(${file}.png ${file}.pam)
+            list(APPEND files ${file}.pam)
         endforeach()
     endif()
     set(${out} ${files} PARENT_SCOPE)

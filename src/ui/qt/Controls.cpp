@@ -3,6 +3,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
 #include "ui/qt/MarkupLabel.h"
+#include "ui/qt/PictureResources.h"
 #include "ui/qt/QtText.h"
 
 #include <QApplication>
@@ -80,7 +81,7 @@ protected:
 QFont FontOf(const Font& font, const QFont& base) {
     QFont qtFont = base;
     if (!font.name.empty())
-        qtFont.setFamily(ToQString(font.name));
+        qtFont.setFamily(InstalledFamily(font.name));
     if (font.points > 0)
         qtFont.setPointSizeF(font.points);
     qtFont.setBold(font.bold);
@@ -188,11 +189,20 @@ void PaintFocusMark(QWidget* control, const QRect& area) {
 }
 
 void UseNearestFonts() {
-    const QStringList narrow{QStringLiteral("Liberation Sans"),
-                             QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Arial")};
+    const QStringList installed = QFontDatabase::families();
+    QString nearest = QStringLiteral("Arial");
+    for (const char* narrow : {"Liberation Sans", "DejaVu Sans Condensed"})
+        if (installed.contains(QLatin1String(narrow))) {
+            nearest = QLatin1String(narrow);
+            break;
+        }
     for (const char* family : {"Tahoma", "MS Sans Serif", "Arial", "Segoe UI"})
-        if (!QFontDatabase::families().contains(QLatin1String(family)))
-            QFont::insertSubstitutions(QLatin1String(family), narrow);
+        if (!installed.contains(QLatin1String(family)))
+            QFont::insertSubstitution(QLatin1String(family), nearest);
+}
+
+QString InstalledFamily(std::u16string_view family) {
+    return QFont::substitute(ToQString(family));
 }
 
 ControlLabel::ControlLabel(const FormTable& form, const ControlEntry& entry, ViewEvents& events,
@@ -247,15 +257,6 @@ StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {
     setRange(0, 0);
     setTextVisible(true);
     setAlignment(Qt::AlignCenter);
-}
-
-QPixmap LoadPicture(std::u16string_view picture) {
-    const QString name = QStringLiteral(":/pictures/") + ToQString(picture);
-    if (qApp->devicePixelRatio() <= 1)
-        return QPixmap(name + QStringLiteral(".png"));
-    QPixmap sharp(name + QStringLiteral("@2x.png"));
-    sharp.setDevicePixelRatio(2);
-    return sharp;
 }
 
 } // namespace ui::qt

@@ -15,8 +15,12 @@
 namespace ui::qt {
 
 // Makes the fonts the windows name (Tahoma, MS Sans Serif, Arial, Segoe UI) resolve to the
-// nearest narrow fonts this system has.
+// nearest narrow font this system has.
 void UseNearestFonts();
+
+// The installed family a window's font name resolves to. Fonts name it rather than the missing
+// one: Qt looks up fallback fonts once per family named, which is most of a font's first use.
+QString InstalledFamily(std::u16string_view family);
 
 // What building a control needs besides its table entry.
 struct ControlSetting {
@@ -68,9 +72,5 @@ public:
 
 // Draws the mark of the keyboard focus around a control's area.
 void PaintFocusMark(QWidget* control, const QRect& area);
-
-// The pixmap of one of our pictures, rendered at build time at its size on a normal screen
-// and at twice that size for high-resolution ones.
-QPixmap LoadPicture(std::u16string_view picture);
 
 } // namespace ui::qt

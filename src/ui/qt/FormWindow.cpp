@@ -3,6 +3,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
 #include "ui/qt/MarkupLabel.h"
+#include "ui/qt/PictureResources.h"
 #include "ui/qt/QtText.h"
 
 #include <QApplication>

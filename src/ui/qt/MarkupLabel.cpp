@@ -126,14 +126,19 @@ QFont MarkupLabel::FontOf(const markup::Font& font) {
     auto found = fonts.find(key);
     if (found != fonts.end())
         return found->second;
-    QFont qtFont(ToQString(font.family));
+    QFont qtFont(InstalledFamily(font.family));
     qtFont.setPointSizeF(std::max(1.0, font.pixelSize * 72.0 / logicalDpiY()));
     qtFont.setBold(font.bold);
     return fonts.emplace(key, qtFont).first->second;
 }
 
 double MarkupLabel::Width(std::u16string_view text, const markup::Font& font) {
-    return QFontMetricsF(FontOf(font), viewport()).horizontalAdvance(ToQString(text));
+    auto key = std::make_tuple(font.family, font.pixelSize, font.bold, std::u16string(text));
+    auto found = widths.find(key);
+    if (found != widths.end())
+        return found->second;
+    const double width = QFontMetricsF(FontOf(font), viewport()).horizontalAdvance(ToQString(text));
+    return widths.emplace(std::move(key), width).first->second;
 }
 
 markup::FontMetrics MarkupLabel::Metrics(const markup::Font& font) {

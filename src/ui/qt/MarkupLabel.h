@@ -47,6 +47,8 @@ private:
     markup::Document document;
     markup::DisplayList display;
     std::map<std::tuple<std::u16string, double, bool>, QFont> fonts;
+    // Each layout measures the same words again, and a label is laid out at every resize.
+    std::map<std::tuple<std::u16string, double, bool, std::u16string>, double> widths;
 };
 
 } // namespace ui::qt

@@ -3,25 +3,13 @@
 #include "app/Main.h"
 #include "platform/SystemOs.h"
 #include "ui/Pictures.h"
-#include "ui/qt/Controls.h"
+#include "ui/qt/PictureResources.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtViewFactory.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace ui::qt {
-
-namespace {
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/pictures/program-icon-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace
 
 int RunProgram(const session::Configuration& config) {
     QApplication::setWindowIcon(ProgramIcon());
