@@ -2,10 +2,11 @@
 // (asr_bench_startup_wine), in a process of its own:
 //   asr_startup_probe_win32 program|baseline INSTALLATION
 // "program" is the real program's start-up (ui::win32::RunProgram, as WinMain.cpp runs it)
-// up to its terms window; "baseline" is a bare Win32 program that shows one window of the
-// main window's size. At the first paint of that window it prints "painted WORKING_SET_KB"
-// and ends. The first paint is the window's own WM_PAINT handled (background, pictures);
-// its controls paint after it, as in the Qt probe's first paint event.
+// up to its terms window (the Splash form: its class and caption); "baseline" is a bare
+// Win32 program that shows one window of the main window's size. At the first paint of that
+// window it prints "painted WORKING_SET_KB" and ends. The first paint is the window's own
+// WM_PAINT handled (background, pictures; its controls paint after it), the point the Qt
+// probe stops at too.
 #include "app/ProductionConfiguration.h"
 #include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
