@@ -433,14 +433,14 @@ double WeakestMarkupContrast(const markup::DisplayList& display, uint32_t backgr
     return weakest;
 }
 
-// Every text of every window against what lies behind it, in a light, a dark and a
-// high-contrast scheme, the last one chosen while the windows are open.
+// Every text of every window against what lies behind it, in a dark and a high-contrast
+// scheme, the last one chosen while the windows are open (the windows' own colours in the
+// light one are the product's choice, and asserted nowhere).
 TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
-    const ColourScheme light{},
-        dark{.window = 0x202020,
-             .windowText = 0xF0F0F0,
-             .link = 0xFFC080,
-             .gradientActiveCaption = 0x503010},
+    const ColourScheme dark{.window = 0x202020,
+                            .windowText = 0xF0F0F0,
+                            .link = 0xFFC080,
+                            .gradientActiveCaption = 0x503010},
         contrast{.window = 0x000000,
                  .windowText = 0xFFFFFF,
                  .link = 0x00FFFF,
@@ -449,10 +449,8 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
     const struct {
         const char* name;
         const ColourScheme& scheme;
-        double least; // 0: the windows' own colours, only reported
-    } schemes[] = {{"light", light, 0},
-                   {"dark", dark, LeastContrast},
-                   {"high-contrast", contrast, ReadableContrast}};
+        double least;
+    } schemes[] = {{"dark", dark, LeastContrast}, {"high-contrast", contrast, ReadableContrast}};
     Program program;
     FrontEnd& user = *program.user;
     program.session.OpenIncidentId = 0;
@@ -475,25 +473,18 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
                 double weakest = 21;
                 for (uint32_t pixel : user.BackgroundUnder(*form, id))
                     weakest = std::min(weakest, ContrastRatio(user.TextColour(*form, id), pixel));
-                if (scheme.least)
-                    EXPECT_GE(weakest, scheme.least) << scheme.name << " " << Utf8(entry.name);
-                else
-                    std::cout << scheme.name << " " << Utf8(form->name) << "." << Utf8(entry.name)
-                              << ": " << weakest << ":1\n";
+                EXPECT_GE(weakest, scheme.least) << scheme.name << " " << Utf8(entry.name);
             }
             if (&scheme.scheme == &contrast)
                 user.SaveScreenshot(*form, "screenshot-" + Utf8(form->name) + "-high-contrast");
         }
         const double weakest = WeakestMarkupContrast(user.Display(program.splash, Lb00),
                                                      FormBackground(program.splash, scheme.scheme));
-        if (scheme.least)
-            EXPECT_GE(weakest, scheme.least) << scheme.name << " terms";
-        else
-            std::cout << scheme.name << " terms: " << weakest << ":1\n";
+        EXPECT_GE(weakest, scheme.least) << scheme.name << " terms";
         terms->Close();
         program.windows.CloseMainWindows();
     }
-    user.UseScheme(light);
+    user.UseScheme({});
 }
 
 } // namespace
