@@ -422,41 +422,37 @@ TEST(Win32Keyboard, AFocusedLinkShowsItsFocus) {
     view->Close();
 }
 
+// A work area smaller than the main window, for as long as it lives.
+struct SmallWorkArea {
+    SmallWorkArea() {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0);
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0);
+    }
+    ~SmallWorkArea() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &kept, 0); }
+    RECT kept{}, small{0, 0, 640, 400};
+};
+
 // On a work area smaller than the window, the window fits it and scrolls: its buttons and
 // links keep their size, and Tab brings the last link into view.
 TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
+    SmallWorkArea area;
+    ShownWindow shown(FrmMainTable({}));
+    auto [user, form, told, view] = shown.Parts();
     ASSERT_EQ(user->DotsPerInch(), 96) << "the sizes below are at 96 dpi";
-    RECT kept{}, small{0, 0, 640, 400}, work{};
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0));
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0));
-    struct Restore {
-        RECT area;
-        ~Restore() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0); }
-    } restore{kept};
-    const FormTable form = FrmMainTable({});
-    Told told;
-    ViewEvents events(form, told, [](std::u16string_view) {});
-    auto view = user->Views().CreateView(events);
-    view->Show(nullptr);
-    HWND top = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    ASSERT_TRUE(top);
-    RECT frame{};
-    GetWindowRect(top, &frame);
-    EXPECT_TRUE(IntersectRect(&work, &frame, &small) && EqualRect(&work, &frame))
+    RECT frame{}, inside{};
+    GetWindowRect(Shown(form), &frame);
+    EXPECT_TRUE(IntersectRect(&inside, &frame, &area.small) && EqualRect(&inside, &frame))
         << frame.left << "," << frame.top << " " << frame.right << "," << frame.bottom;
     const PixelRect client = user->ClientArea(form);
     EXPECT_LT(client.width, 797);
     EXPECT_LT(client.height, 631);
     const PixelRect button = user->Place(form, {u"Bt00"});
-    EXPECT_EQ(button.width, 265);
-    EXPECT_EQ(button.height, 41);
-    const std::vector<std::pair<int, int>> links{{125, 20}, {69, 20}, {135, 20}, {193, 20}};
+    EXPECT_EQ(std::pair(button.width, button.height), std::pair(265, 41));
+    const int widths[] = {125, 69, 135, 193};
     for (int32_t link = 0; link < 4; ++link) {
         const PixelRect place = user->Place(form, {u"Lb10", link});
-        EXPECT_EQ(place.width, links[link].first) << link;
-        EXPECT_GE(place.height, links[link].second) << link;
+        EXPECT_EQ(place.width, widths[link]) << link;
+        EXPECT_GE(place.height, 20) << link;
     }
     const ControlId last{u"Lb10", 3};
     PixelRect place = user->Place(form, last);
@@ -474,33 +470,25 @@ TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
 
 // While a message box shows, no window of the program takes input; after it, they all do.
 TEST(Win32Dialogs, AMessageBoxHoldsEveryWindowOfTheProgram) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
-    const FormTable main = FrmMainTable({}), form = FrmExplicaTable();
-    FormEvents none;
-    ViewEvents mainEvents(main, none, [](std::u16string_view) {}),
-        formEvents(form, none, [](std::u16string_view) {});
-    auto mainView = user->Views().CreateView(mainEvents);
+    ShownWindow shown(FrmMainTable({}));
+    auto [user, main, told, mainView] = shown.Parts();
+    const FormTable form = FrmExplicaTable();
+    ViewEvents formEvents(form, told, [](std::u16string_view) {});
     auto formView = user->Views().CreateView(formEvents);
-    mainView->Show(nullptr);
     formView->Show(mainView.get());
-    HWND mainWindow = FindWindowW(FormWindow::ClassName, Wide(main.caption).c_str());
-    HWND formWindow = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
     std::u16string said;
     bool held = false;
-    const UINT_PTR look = SetTimer(nullptr, 0, 10, RunTimerAction);
-    timerActions[look] = [&] { // once the box shows: the windows, then the answer
-        if (!FindWindowW(L"#32770", L"Aviso") || !KillTimer(nullptr, look))
-            return;
-        held = !IsWindowEnabled(mainWindow) && !IsWindowEnabled(formWindow);
-        user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
-    };
+    RunOnceWhen(
+        10, [] { return FindWindowW(L"#32770", L"Aviso") != nullptr; },
+        [&] {
+            held = !IsWindowEnabled(Shown(main)) && !IsWindowEnabled(Shown(form));
+            user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
+        });
     user->Dialogs().MessageBox(u"Aviso", u"Texto", platform::MessageIcon::Information);
-    timerActions.erase(look);
     EXPECT_TRUE(held);
     EXPECT_EQ(said, u"Texto");
-    EXPECT_TRUE(IsWindowEnabled(mainWindow));
-    EXPECT_TRUE(IsWindowEnabled(formWindow));
+    EXPECT_TRUE(IsWindowEnabled(Shown(main)));
+    EXPECT_TRUE(IsWindowEnabled(Shown(form)));
     formView->Close();
     mainView->Close();
 }
@@ -524,8 +512,7 @@ TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
     for (int i = 0; i < 50 && announced.empty(); ++i, Sleep(10))
         user->ProcessEvents();
     UnhookWinEvent(hook);
-    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    EXPECT_EQ(announced, std::vector<HWND>{FormWindow::FindControlWindow(window, form, bar)});
+    EXPECT_EQ(announced, std::vector<HWND>{Control(form, bar)});
     EXPECT_EQ(user->AccessibleName(form, bar), u"Enviando...");
     view->Close();
 }
@@ -534,22 +521,15 @@ TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
 TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
     ShownWindow shown(FrmMainTable({}));
     auto [user, form, told, view] = shown.Parts();
-    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     for (auto [control, action] :
          {std::pair{ControlId{u"Bt00"}, L"Presionar"}, {ControlId{u"Lb10", 2}, L"Saltar"}}) {
-        IAccessible* object = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(FormWindow::FindControlWindow(window, form, control),
-                                             DWORD(OBJID_CLIENT), __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&object)),
-                  S_OK);
+        IAccessible* object = Object(Control(form, control));
+        ASSERT_TRUE(object);
         BSTR name = nullptr;
-        EXPECT_EQ(object->get_accDefaultAction(self, &name), S_OK);
+        EXPECT_EQ(object->get_accDefaultAction(Self(), &name), S_OK);
         EXPECT_EQ(std::wstring(name ? name : L""), action);
         SysFreeString(name);
-        EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+        EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
         object->Release();
         user->ProcessEvents();
     }
@@ -562,24 +542,13 @@ TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
 TEST(Win32Accessibility, TheSystemsOwnObjectOfATextBoxHasItsName) {
     ShownWindow shown(FrmExplicaTable());
     auto [user, form, told, view] = shown.Parts();
-    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    for (auto [box, name] : {std::pair{u"Tx00", L"Explíquenos brevemente la incidencia o consulta "
-                                                L"que quiere hacernos"},
-                             {u"Tx01", L"Nombre"},
-                             {u"Tx02", L"Teléfono"}}) {
-        IAccessible* object = nullptr;
-        ASSERT_EQ(CreateStdAccessibleObject(FormWindow::FindControlWindow(window, form, {box}),
-                                            OBJID_CLIENT, __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&object)),
-                  S_OK);
-        BSTR said = nullptr;
-        object->get_accName(self, &said);
-        EXPECT_EQ(std::wstring(said ? said : L""), name);
-        SysFreeString(said);
-        object->Release();
+    for (auto [box, name] : {std::pair{u"Tx00", u"Explíquenos brevemente la incidencia o consulta "
+                                                u"que quiere hacernos"},
+                             {u"Tx01", u"Nombre"},
+                             {u"Tx02", u"Teléfono"}}) {
+        IAccessible* object = Object(Control(form, {box}), true);
+        ASSERT_TRUE(object) << text::Utf16ToUtf8(box);
+        EXPECT_EQ(NameOf(object), name);
     }
     view->Close();
 }
