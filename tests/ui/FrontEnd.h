@@ -37,20 +37,16 @@ public:
     virtual uint32_t TextColour(const FormTable& form, ControlId control) = 0; // 0x00BBGGRR
     virtual bool IsUnderlined(const FormTable& form, ControlId control) = 0;
     virtual bool Scrolls(const FormTable& form, ControlId control) = 0;
-    // The colours a markup label's layout uses, and those its painting shows.
-    virtual std::set<uint32_t> LaidOutColours(const FormTable& form, ControlId control) = 0;
+    // The colours a markup label's painting shows (those of its layout: ColoursOf(Display)).
     virtual std::set<uint32_t> PaintedColours(const FormTable& form, ControlId control) = 0;
-    // The colour the markup takes for GradientActiveCaption on this system.
-    virtual uint32_t GradientActiveCaption() = 0;
 
-    // The mouse over a control, or over the window's own margin (ControlId{}).
-    virtual void MovePointer(const FormTable& form, ControlId control) = 0;
-    virtual void PressPointer(const FormTable& form, ControlId control) = 0;
-    virtual void ReleasePointer(const FormTable& form, ControlId control) = 0;
+    // The left button over a control, or the pointer over the window's own margin
+    // (ControlId{}).
+    enum class Mouse { Move, Press, Release };
+    virtual void UseMouse(const FormTable& form, ControlId control, Mouse action) = 0;
     // A click with the mouse: pressed and released over the control.
     virtual void Click(const FormTable& form, ControlId control) = 0;
     virtual void Type(const FormTable& form, ControlId control, std::u16string_view text) = 0;
-    virtual void PressEnter(const FormTable& form, ControlId control) = 0;
     virtual void CloseBox(const FormTable& form) = 0;
     // Runs the action from the event loop once the window shows (inside a modal loop too).
     virtual void WhenShown(const FormTable& form, std::function<void()> action) = 0;

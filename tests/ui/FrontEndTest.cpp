@@ -12,6 +12,7 @@
 
 #include "json/clsJson.h"
 #include <gtest/gtest.h>
+#include <list>
 #include <stdexcept>
 
 namespace ui {
@@ -19,12 +20,14 @@ namespace {
 
 using namespace test_support;
 
+constexpr ControlId Bt00{u"Bt00"}, Bt01{u"Bt01"}, Ch00{u"Ch00"}, Tx00{u"Tx00"}, Lb00{u"Lb00"},
+    Lb01{u"Lb01"};
+
 // The program over the fake OS, with this front end's windows, and its message boxes or
 // fake ones.
 struct Program {
     explicit Program(bool realDialogs = false) : realDialogs(realDialogs) {
         os.SetRegistryDword(Hklm, AgentKey, u"ClientID", 1234567890);
-        os.sysColors[platform::ColorGradientActiveCaption] = 0x00FF00;
     }
     bool realDialogs;
     fixtures::FakeOs os;
@@ -38,17 +41,29 @@ struct Program {
     Windows windows{context, user->Views()};
     const FormTable splash = SplashTable(), main = FrmMainTable(Installation),
                     form = FrmExplicaTable(), dialog = FrmDialogTable();
+
+    // A window of a table shown on its own, telling nothing; the terms with their text.
+    std::unique_ptr<FormView> ShowAlone(const FormTable& table, bool withTerms = false) {
+        auto view =
+            user->Views().CreateView(alone.emplace_back(table, none, [](std::u16string_view) {}));
+        if (withTerms)
+            view->SetCaption(Lb00, TermsMarkup(u"(+34) 900 000 000"));
+        view->Show(nullptr);
+        return view;
+    }
+    FormEvents none;
+    std::list<ViewEvents> alone;
 };
 
 std::string Utf8(std::u16string_view text) {
     return text::Utf16ToUtf8(text);
 }
 
-constexpr ControlId Bt00{u"Bt00"}, Bt01{u"Bt01"}, Ch00{u"Ch00"}, Tx00{u"Tx00"}, Lb00{u"Lb00"},
-    Lb01{u"Lb01"};
 ControlId Link(int32_t index) {
     return {u"Lb10", index};
 }
+using Key = FrontEnd::Key;
+using Mouse = FrontEnd::Mouse;
 
 TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
     Program program;
@@ -64,10 +79,7 @@ TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
                         {program.form, {0, 0, 0, 0}, {}, {}},
                         {program.dialog, {0, 0, 560, 480}, Tx00, {80, 52, 400, 48}}};
     for (const Row& row : rows) {
-        FormEvents none;
-        ViewEvents events(row.form, none, [](std::u16string_view) {});
-        auto view = program.user->Views().CreateView(events);
-        view->Show(nullptr);
+        auto view = program.ShowAlone(row.form);
         const FormTable& form = row.form;
         EXPECT_EQ(program.user->Title(form), form.caption);
         if (row.client.width) {
@@ -118,16 +130,16 @@ TEST(FrontEnd, LinksFollowThePointerAndAFailingOneIsToldAndForgotten) {
     FrontEnd& user = *program.user;
     const FormTable& main = program.main;
     const struct {
-        void (FrontEnd::*act)(const FormTable&, ControlId);
+        Mouse action;
         ControlId control;
         uint32_t colour;
         bool underlined;
-    } steps[] = {{&FrontEnd::MovePointer, Link(1), 0xFF0000, true},
-                 {&FrontEnd::PressPointer, Link(1), 0x0000FF, true},
-                 {&FrontEnd::ReleasePointer, Link(1), 0xFF0000, true},
-                 {&FrontEnd::MovePointer, {}, 0x000000, false}};
+    } steps[] = {{Mouse::Move, Link(1), 0xFF0000, true},
+                 {Mouse::Press, Link(1), 0x0000FF, true},
+                 {Mouse::Release, Link(1), 0xFF0000, true},
+                 {Mouse::Move, {}, 0x000000, false}};
     for (size_t i = 0; i < std::size(steps); ++i) {
-        (user.*steps[i].act)(main, steps[i].control);
+        user.UseMouse(main, steps[i].control, steps[i].action);
         user.ProcessEvents();
         EXPECT_EQ(user.TextColour(main, Link(1)), steps[i].colour) << "step " << i;
         EXPECT_EQ(user.IsUnderlined(main, Link(1)), steps[i].underlined) << "step " << i;
@@ -163,10 +175,10 @@ TEST(FrontEnd, EnterLooksTheNumberUpAndALookupWaitingIgnoresMore) {
     user.Click(program.main, Link(3));
     user.Type(program.dialog, Tx00, u"123");
     program.events.onPump = [&] {
-        user.PressEnter(program.dialog, Tx00);
+        user.PressKey(program.dialog, Key::Enter);
         user.Click(program.dialog, Bt01);
     };
-    user.PressEnter(program.dialog, Tx00);
+    user.PressKey(program.dialog, Key::Enter);
     EXPECT_EQ(program.os.started.size(), 1u);
     EXPECT_EQ(user.Caption(program.dialog, Lb01), service::NoConnectionMarkup);
     program.windows.CloseMainWindows();
@@ -190,10 +202,8 @@ TEST(FrontEnd, OnlyTheExactCloseCommandFromAnotherProgramClosesTheMainWindow) {
 // colour among them; content taller than the label scrolls, shorter content does not.
 TEST(FrontEnd, MarkupLabelsPaintEveryColourAndScrollOnlyWhenTooTall) {
     Program program;
-    FormEvents none;
-    ViewEvents events(program.dialog, none, [](std::u16string_view) {});
-    auto view = program.user->Views().CreateView(events);
-    view->Show(nullptr);
+    program.user->UseScheme({.gradientActiveCaption = 0x00FF00});
+    auto view = program.ShowAlone(program.dialog);
     const auto incident = json::clsJson().parse(
         u"{\"ID\":7,\"CABECERA\":{\"NUMERO\":\"A-77\",\"FECHA\":\"01/12/2025\",\"ESTADO\":"
         u"\"Abierta\"},\"LINEAS\":[{\"ID\":1,\"FECHA\":\"01/12/2025\",\"OBSERVACION\":{\"ID\":2,"
@@ -207,13 +217,12 @@ TEST(FrontEnd, MarkupLabelsPaintEveryColourAndScrollOnlyWhenTooTall) {
         view->SetCaption(Lb01, markup);
         program.user->ProcessEvents();
         const std::set<uint32_t> painted = program.user->PaintedColours(program.dialog, Lb01);
-        for (uint32_t colour : program.user->LaidOutColours(program.dialog, Lb01))
+        for (uint32_t colour : ColoursOf(program.user->Display(program.dialog, Lb01)))
             EXPECT_TRUE(painted.count(colour)) << std::hex << colour;
     }
-    EXPECT_TRUE(program.user->LaidOutColours(program.dialog, Lb01).size() > 1);
+    EXPECT_TRUE(ColoursOf(program.user->Display(program.dialog, Lb01)).size() > 1);
     view->SetCaption(Lb01, terms);
-    EXPECT_TRUE(program.user->LaidOutColours(program.dialog, Lb01)
-                    .count(program.user->GradientActiveCaption()));
+    EXPECT_TRUE(ColoursOf(program.user->Display(program.dialog, Lb01)).count(0x00FF00));
     std::u16string lines = u"<TextBlock>";
     for (int line = 0; line < 40; ++line)
         lines += u"línea<LineBreak/>";
@@ -224,9 +233,8 @@ TEST(FrontEnd, MarkupLabelsPaintEveryColourAndScrollOnlyWhenTooTall) {
     program.user->ProcessEvents();
     EXPECT_FALSE(program.user->Scrolls(program.dialog, Lb01));
     view->Close();
+    program.user->UseScheme({});
 }
-
-using Key = FrontEnd::Key;
 
 // The focus path of each window, Tab forwards and Shift+Tab back round, from its first stop.
 TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
@@ -247,11 +255,8 @@ TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
         if (&form == &program.dialog)
             user.Click(program.main, Link(3));
         std::unique_ptr<FormView> terms;
-        FormEvents none;
-        ViewEvents events(form, none, [](std::u16string_view) {});
         if (&form == &program.splash) {
-            terms = user.Views().CreateView(events);
-            terms->Show(nullptr);
+            terms = program.ShowAlone(form);
             user.ProcessEvents();
         }
         EXPECT_EQ(user.Focused(form), walk.path[0]) << Utf8(form.name) << " first";
@@ -370,11 +375,7 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
     }
     program.windows.CloseMainWindows();
 
-    FormEvents none;
-    ViewEvents events(program.splash, none, [](std::u16string_view) {});
-    auto terms = user.Views().CreateView(events);
-    terms->SetCaption(Lb00, TermsMarkup(u"(+34) 900 000 000"));
-    terms->Show(nullptr);
+    auto terms = program.ShowAlone(program.splash, true);
     EXPECT_EQ(user.AccessibleRole(program.splash, Lb00), Role::Text);
     EXPECT_EQ(
         user.AccessibleName(program.splash, Lb00),
@@ -432,14 +433,14 @@ double WeakestMarkupContrast(const markup::DisplayList& display, uint32_t backgr
     return weakest;
 }
 
-// Every text of every window against what lies behind it, in a light, a dark and a
-// high-contrast scheme, the last one chosen while the windows are open.
+// Every text of every window against what lies behind it, in a dark and a high-contrast
+// scheme, the last one chosen while the windows are open (the windows' own colours in the
+// light one are the product's choice, and asserted nowhere).
 TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
-    const ColourScheme light{},
-        dark{.window = 0x202020,
-             .windowText = 0xF0F0F0,
-             .link = 0xFFC080,
-             .gradientActiveCaption = 0x503010},
+    const ColourScheme dark{.window = 0x202020,
+                            .windowText = 0xF0F0F0,
+                            .link = 0xFFC080,
+                            .gradientActiveCaption = 0x503010},
         contrast{.window = 0x000000,
                  .windowText = 0xFFFFFF,
                  .link = 0x00FFFF,
@@ -448,10 +449,8 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
     const struct {
         const char* name;
         const ColourScheme& scheme;
-        double least; // 0: the windows' own colours, only reported
-    } schemes[] = {{"light", light, 0},
-                   {"dark", dark, LeastContrast},
-                   {"high-contrast", contrast, ReadableContrast}};
+        double least;
+    } schemes[] = {{"dark", dark, LeastContrast}, {"high-contrast", contrast, ReadableContrast}};
     Program program;
     FrontEnd& user = *program.user;
     program.session.OpenIncidentId = 0;
@@ -461,11 +460,7 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
         program.windows.MainWindow().Show();
         user.Click(program.main, Bt00);
         user.Click(program.main, Link(3));
-        FormEvents none;
-        ViewEvents events(program.splash, none, [](std::u16string_view) {});
-        auto terms = user.Views().CreateView(events);
-        terms->SetCaption(Lb00, TermsMarkup(u"(+34) 900 000 000"));
-        terms->Show(nullptr);
+        auto terms = program.ShowAlone(program.splash, true);
         if (&scheme.scheme == &contrast)
             user.UseScheme(scheme.scheme);
         user.ProcessEvents();
@@ -478,25 +473,18 @@ TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
                 double weakest = 21;
                 for (uint32_t pixel : user.BackgroundUnder(*form, id))
                     weakest = std::min(weakest, ContrastRatio(user.TextColour(*form, id), pixel));
-                if (scheme.least)
-                    EXPECT_GE(weakest, scheme.least) << scheme.name << " " << Utf8(entry.name);
-                else
-                    std::cout << scheme.name << " " << Utf8(form->name) << "." << Utf8(entry.name)
-                              << ": " << weakest << ":1\n";
+                EXPECT_GE(weakest, scheme.least) << scheme.name << " " << Utf8(entry.name);
             }
             if (&scheme.scheme == &contrast)
                 user.SaveScreenshot(*form, "screenshot-" + Utf8(form->name) + "-high-contrast");
         }
         const double weakest = WeakestMarkupContrast(user.Display(program.splash, Lb00),
                                                      FormBackground(program.splash, scheme.scheme));
-        if (scheme.least)
-            EXPECT_GE(weakest, scheme.least) << scheme.name << " terms";
-        else
-            std::cout << scheme.name << " terms: " << weakest << ":1\n";
+        EXPECT_GE(weakest, scheme.least) << scheme.name << " terms";
         terms->Close();
         program.windows.CloseMainWindows();
     }
-    user.UseScheme(light);
+    user.UseScheme({});
 }
 
 } // namespace

@@ -15,8 +15,9 @@ TEST(MarkupLayout, TextFollowsXamlRulesAndPlainTextShowsAsWritten) {
     } cases[] = {
         {u"<TextBlock>  a \t\r\n b  <LineBreak/>  c <Run> d </Run> </TextBlock>", {u"a b", u"c d"}},
         {u"<TextBlock Text=' kept  as\r\nwritten'/>", {u" kept  as", u"written"}},
-        {u"<TextBlock>a &amp; b &lt;c&gt; &#233;&#x41; AT&T &bogus;</TextBlock>",
-         {u"a & b <c> éA AT&T &bogus;"}},
+        {u"<TextBlock>a &amp; b &lt;c&gt; &#233;&#x41; AT&T &bogus; &#x0000000041;&#x00000000041;"
+         u"</TextBlock>",
+         {u"a & b <c> éA AT&T &bogus; A&#x00000000041;"}}, // references of 12 characters at most
         {u"<?xml version='1.0'?><!-- c --><TextBlock Unknown='1'>a<Grid>b</Grid><![CDATA[<c>]]>"
          u"</TextBlock>",
          {u"a<c>"}},

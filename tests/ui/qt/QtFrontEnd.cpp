@@ -28,7 +28,21 @@
 namespace ui::test_support {
 namespace {
 
-using qt::FromQString, qt::ToBgr, qt::ToQString;
+using qt::FromBgr, qt::FromQString, qt::ToBgr, qt::ToQString;
+
+// A timer runs the action once, from whichever event loop is running, the first time ready
+// holds.
+void RunOnceWhen(std::function<bool()> ready, std::function<void()> action) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        if (!ready())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start(10);
+}
 
 class QtFrontEnd : public FrontEnd {
 public:
@@ -75,9 +89,6 @@ public:
     bool Scrolls(const FormTable& form, ControlId id) override {
         return Markup(form, id)->verticalScrollBar()->maximum() > 0;
     }
-    std::set<uint32_t> LaidOutColours(const FormTable& form, ControlId id) override {
-        return ColoursOf(Markup(form, id)->Display());
-    }
     std::set<uint32_t> PaintedColours(const FormTable& form, ControlId id) override {
         const QImage image = Control(form, id)->grab().toImage();
         std::set<uint32_t> colours;
@@ -86,42 +97,24 @@ public:
                 colours.insert(ToBgr(image.pixelColor(x, y)));
         return colours;
     }
-    uint32_t GradientActiveCaption() override {
-        return os.sysColors[platform::ColorGradientActiveCaption];
-    }
 
-    void MovePointer(const FormTable& form, ControlId id) override {
-        if (id.name.empty())
-            QTest::mouseMove(Window(form), QPoint(2, 2));
+    void UseMouse(const FormTable& form, ControlId id, Mouse action) override {
+        QWidget* target = id.name.empty() ? Window(form) : Control(form, id);
+        const QPoint at = id.name.empty() ? QPoint(2, 2) : target->rect().center();
+        if (action == Mouse::Move)
+            QTest::mouseMove(target, at);
+        else if (action == Mouse::Press)
+            QTest::mousePress(target, Qt::LeftButton, {}, at);
         else
-            QTest::mouseMove(Control(form, id), Control(form, id)->rect().center());
-    }
-    void PressPointer(const FormTable& form, ControlId id) override {
-        QWidget* control = Control(form, id);
-        QTest::mousePress(control, Qt::LeftButton, {}, control->rect().center());
-    }
-    void ReleasePointer(const FormTable& form, ControlId id) override {
-        QWidget* control = Control(form, id);
-        QTest::mouseRelease(control, Qt::LeftButton, {}, control->rect().center());
+            QTest::mouseRelease(target, Qt::LeftButton, {}, at);
     }
     void Click(const FormTable& form, ControlId id) override { driver::Click(Control(form, id)); }
     void Type(const FormTable& form, ControlId id, std::u16string_view text) override {
         driver::Type(Control(form, id), ToQString(text));
     }
-    void PressEnter(const FormTable& form, ControlId id) override {
-        driver::PressEnter(Control(form, id));
-    }
     void CloseBox(const FormTable& form) override { Window(form)->close(); }
     void WhenShown(const FormTable& form, std::function<void()> action) override {
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [this, timer, &form, action] {
-            if (!Window(form))
-                return;
-            timer->stop();
-            timer->deleteLater();
-            action();
-        });
-        timer->start(10);
+        RunOnceWhen([this, &form] { return Window(form) != nullptr; }, std::move(action));
     }
     void ProcessEvents() override { QCoreApplication::processEvents(); }
     std::optional<bool> SendCloseCommand(std::u16string_view command) override {
@@ -140,18 +133,10 @@ public:
         QWidget* window = Window(form);
         QApplication::setActiveWindow(window);
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-        switch (key) {
-        case Key::Tab:
-            return QTest::keyClick(target, Qt::Key_Tab);
-        case Key::ShiftTab:
-            return QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
-        case Key::Enter:
-            return QTest::keyClick(target, Qt::Key_Return);
-        case Key::Space:
-            return QTest::keyClick(target, Qt::Key_Space);
-        case Key::Escape:
-            return QTest::keyClick(target, Qt::Key_Escape);
-        }
+        const Qt::Key codes[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Space,
+                                 Qt::Key_Escape}; // in the order of Key
+        QTest::keyClick(target, codes[int(key)],
+                        key == Key::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
     }
     ControlId Focused(const FormTable& form) override {
         QWidget* focus = Window(form)->focusWidget();
@@ -163,42 +148,35 @@ public:
     }
     platform::Dialogs& Dialogs() override { return dialogs; }
     void AnswerNextDialog(Key key, std::u16string typed, std::u16string* text) override {
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [=, this] {
-            QWidget* box = QApplication::activeModalWidget();
-            auto* message = qobject_cast<QMessageBox*>(box);
-            auto* input = qobject_cast<QInputDialog*>(box);
-            if (!message && !input)
-                return;
-            timer->stop();
-            timer->deleteLater();
-            *text = FromQString(message ? message->text() : input->labelText());
-            if (input)
-                driver::Type(input->findChild<QLineEdit*>(), ToQString(typed));
-            PressKeyIn(box, key);
-        });
-        timer->start(10);
+        const auto box = [] { return QApplication::activeModalWidget(); };
+        RunOnceWhen(
+            [=] { return qobject_cast<QMessageBox*>(box()) || qobject_cast<QInputDialog*>(box()); },
+            [=] {
+                auto* input = qobject_cast<QInputDialog*>(box());
+                *text = FromQString(input ? input->labelText()
+                                          : qobject_cast<QMessageBox*>(box())->text());
+                if (input)
+                    driver::Type(input->findChild<QLineEdit*>(), ToQString(typed));
+                // to the box's own focus: the application's may not have moved to it yet
+                QWidget* target = box()->focusWidget() ? box()->focusWidget() : box();
+                QTest::keyClick(target, key == Key::Escape ? Qt::Key_Escape : Qt::Key_Return);
+            });
     }
     Role AccessibleRole(const FormTable& form, ControlId id) override {
         QAccessibleInterface* control = Accessible(form, id);
         if (!control)
             return Role::Hidden;
-        switch (control->role()) {
-        case QAccessible::StaticText:
-            return Role::Label;
-        case QAccessible::Link:
-            return Role::Link;
-        case QAccessible::EditableText:
-            return control->state().readOnly ? Role::Text : Role::TextBox;
-        case QAccessible::Button:
-            return Role::PushButton;
-        case QAccessible::CheckBox:
-            return Role::CheckBox;
-        case QAccessible::ProgressBar:
-            return Role::ProgressBar;
-        default:
-            return Role::Hidden;
-        }
+        const std::pair<QAccessible::Role, Role> roles[] = {
+            {QAccessible::StaticText, Role::Label},
+            {QAccessible::Link, Role::Link},
+            {QAccessible::EditableText, control->state().readOnly ? Role::Text : Role::TextBox},
+            {QAccessible::Button, Role::PushButton},
+            {QAccessible::CheckBox, Role::CheckBox},
+            {QAccessible::ProgressBar, Role::ProgressBar}};
+        for (auto [theirs, ours] : roles)
+            if (control->role() == theirs)
+                return ours;
+        return Role::Hidden;
     }
     std::u16string AccessibleName(const FormTable& form, ControlId id) override {
         return FromQString(Accessible(form, id)->text(QAccessible::Name));
@@ -237,12 +215,6 @@ public:
     }
 
 private:
-    // To the box's own focus: the application's may not have moved to it yet.
-    static void PressKeyIn(QWidget* box, Key key) {
-        QWidget* target = box->focusWidget() ? box->focusWidget() : box;
-        QTest::keyClick(target, key == Key::Escape ? Qt::Key_Escape : Qt::Key_Return);
-    }
-    static QColor FromBgr(uint32_t colour) { return qt::FromBgr(colour); }
     QAccessibleInterface* Accessible(const FormTable& form, ControlId id) {
         QWidget* window = Window(form);
         if (!window)

@@ -3,13 +3,12 @@
 // FOLDER\NAME.bmp. Prints what the program told; exit code 1 when it did not get there.
 //   EndToEndUser request FOLDER          terms, company name, a support request
 //   EndToEndUser lookup NUMBER FOLDER    terms, company name, the incident's status
+#include "WindowPicture.h"
 #include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/Resources.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -37,30 +36,7 @@ std::wstring TextOf(HWND window) {
 void Picture(HWND window, const std::wstring& file) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(500);
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    BITMAPINFOHEADER header{}; // BI_RGB, no palette
-    header.biSize = sizeof header;
-    header.biWidth = frame.right - frame.left;
-    header.biHeight = frame.bottom - frame.top;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    void* bits = nullptr;
-    HDC source = GetWindowDC(window), copy = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateDIBSection(source, reinterpret_cast<BITMAPINFO*>(&header),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
-    SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, header.biWidth, header.biHeight, source, 0, 0, SRCCOPY);
-    const DWORD size = DWORD((header.biWidth * 3 + 3) / 4 * 4 * header.biHeight);
-    BITMAPFILEHEADER fileHeader{0x4D42, DWORD(sizeof fileHeader + sizeof header + size), 0, 0,
-                                DWORD(sizeof fileHeader + sizeof header)};
-    std::ofstream out(std::filesystem::path(file), std::ios::binary);
-    out.write(reinterpret_cast<char*>(&fileHeader), sizeof fileHeader);
-    out.write(reinterpret_cast<char*>(&header), sizeof header);
-    out.write(static_cast<char*>(bits), size);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(window, source);
+    SaveWindowPicture(window, file);
 }
 
 // Terms accepted, the company named in the prompt (no database client here): the main

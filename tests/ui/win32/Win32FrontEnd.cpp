@@ -1,9 +1,11 @@
 // The Win32 front end under Wine, its windows found by caption and control id and driven
 // with the messages a user's actions send.
 #include "../FrontEnd.h"
+#include "WindowPicture.h"
 #include "platform/Processes.h"
 #include "platform/win32/DdeSource.h"
 #include "platform/win32/Win32Os.h"
+#include "text/Encoding.h"
 #include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/MarkupLabel.h"
@@ -13,8 +15,6 @@
 #include "ui/win32/Win32EventPump.h"
 #include "ui/win32/Win32ViewFactory.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <oleacc.h>
@@ -29,6 +29,80 @@ std::map<UINT_PTR, std::function<void()>> timerActions;
 void CALLBACK RunTimerAction(HWND, UINT, UINT_PTR timer, DWORD) {
     if (timerActions.count(timer))
         timerActions.at(timer)();
+}
+
+// A timer of the thread: its message runs the action once, from whichever loop is running,
+// the first time ready holds.
+UINT_PTR RunOnceWhen(UINT every, std::function<bool()> ready, std::function<void()> action) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, every, RunTimerAction);
+    timerActions[timer] = [timer, ready, action] {
+        if (!ready())
+            return;
+        KillTimer(nullptr, timer);
+        auto keep = std::move(timerActions[timer]);
+        timerActions.erase(timer);
+        action();
+    };
+    return timer;
+}
+
+// A form's window while it shows, and its controls.
+HWND Shown(const FormTable& form) {
+    HWND found = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
+    return found && IsWindowVisible(found) ? found : nullptr;
+}
+HWND Control(const FormTable& form, ControlId id) {
+    HWND control = FormWindow::FindControlWindow(Shown(form), form, id);
+    if (!control)
+        throw std::out_of_range("no such control shown");
+    return control;
+}
+
+// A control's accessible object: its own answer, or the system's standard one for its class.
+IAccessible* Object(HWND control, bool standard = false) {
+    void* object = nullptr; // left null when it fails
+    if (control && standard)
+        CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &object);
+    else if (control)
+        AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible), &object);
+    return static_cast<IAccessible*>(object);
+}
+// The object itself, not one of its children.
+VARIANT Self() {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+// Its name, and the object released.
+std::u16string NameOf(IAccessible* object) {
+    BSTR name = nullptr;
+    object->get_accName(Self(), &name);
+    object->Release();
+    std::u16string text = name ? win32::FromWide({name, SysStringLen(name)}) : u"";
+    SysFreeString(name);
+    return text;
+}
+
+// What draw paints on a 32-bit bitmap of that size, as 0x00BBGGRR pixels.
+std::vector<uint32_t> Capture(int width, int height, const std::function<void(HDC)>& draw) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    draw(dc);
+    GdiFlush();
+    std::vector<uint32_t> pixels;
+    for (int i = 0; bits && i < width * height; ++i) {
+        const uint32_t pixel = static_cast<uint32_t*>(bits)[i];
+        pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
+    }
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return pixels;
 }
 
 // The program's own end is the test's to see: no quit message for the loops that follow.
@@ -65,19 +139,19 @@ public:
         ReleaseDC(nullptr, screen);
         return dpi;
     }
-    bool IsShown(const FormTable& form) override { return Window(form); }
+    bool IsShown(const FormTable& form) override { return Shown(form); }
     std::u16string Title(const FormTable& form) override {
-        return win32::FromWide(WindowText(Window(form)));
+        return win32::FromWide(WindowText(Shown(form)));
     }
     PixelRect ClientArea(const FormTable& form) override {
         RECT client{};
-        GetClientRect(Window(form), &client);
+        GetClientRect(Shown(form), &client);
         return {0, 0, client.right, client.bottom};
     }
     PixelRect Place(const FormTable& form, ControlId id) override {
         RECT place{};
         GetWindowRect(Control(form, id), &place);
-        MapWindowPoints(nullptr, Window(form), reinterpret_cast<POINT*>(&place), 2);
+        MapWindowPoints(nullptr, Shown(form), reinterpret_cast<POINT*>(&place), 2);
         return {place.left, place.top, place.right - place.left, place.bottom - place.top};
     }
     std::u16string Caption(const FormTable& form, ControlId id) override {
@@ -87,11 +161,7 @@ public:
         return IsWindowVisible(Control(form, id));
     }
     uint32_t TextColour(const FormTable& form, ControlId id) override {
-        HDC dc = CreateCompatibleDC(nullptr);
-        SendMessageW(Window(form), WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(Control(form, id)));
-        const COLORREF colour = GetTextColor(dc);
-        DeleteDC(dc);
-        return colour;
+        return LabelPainting(form, id).first;
     }
     bool IsUnderlined(const FormTable& form, ControlId id) override {
         LOGFONTW font{};
@@ -102,69 +172,37 @@ public:
     bool Scrolls(const FormTable& form, ControlId id) override {
         return GetWindowLongW(Control(form, id), GWL_STYLE) & WS_VSCROLL;
     }
-    std::set<uint32_t> LaidOutColours(const FormTable& form, ControlId id) override {
-        return ColoursOf(win32::MarkupLabel::Of(Control(form, id))->Content());
-    }
     std::set<uint32_t> PaintedColours(const FormTable& form, ControlId id) override {
         HWND label = Control(form, id);
         RECT client{};
         GetClientRect(label, &client);
-        BITMAPINFO info{};
-        info.bmiHeader = {
-            sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(nullptr);
-        SelectObject(dc, bitmap);
-        SendMessageW(label, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-        std::set<uint32_t> colours;
-        for (int i = 0; i < client.right * client.bottom; ++i) { // 0x00RRGGBB to 0x00BBGGRR
-            const uint32_t pixel = static_cast<uint32_t*>(bits)[i];
-            colours.insert((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
-        }
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-        return colours;
+        const std::vector<uint32_t> pixels = Capture(client.right, client.bottom, [&](HDC dc) {
+            SendMessageW(label, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+        });
+        return {pixels.begin(), pixels.end()};
     }
-    uint32_t GradientActiveCaption() override { return GetSysColor(COLOR_GRADIENTACTIVECAPTION); }
 
-    void MovePointer(const FormTable& form, ControlId id) override {
-        SendMessageW(id.name.empty() ? Window(form) : Control(form, id), WM_MOUSEMOVE, 0,
-                     MAKELPARAM(2, 2));
-    }
-    void PressPointer(const FormTable& form, ControlId id) override {
-        SendMessageW(Control(form, id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    }
-    void ReleasePointer(const FormTable& form, ControlId id) override {
-        SendMessageW(Control(form, id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    void UseMouse(const FormTable& form, ControlId id, Mouse action) override {
+        const UINT messages[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP};
+        SendMessageW(id.name.empty() ? Shown(form) : Control(form, id), messages[int(action)],
+                     action == Mouse::Press ? MK_LBUTTON : 0, MAKELPARAM(2, 2));
     }
     void Click(const FormTable& form, ControlId id) override {
         if (FindControl(form, id.name, id.index)->kind != ControlKind::Label) {
             SendMessageW(Control(form, id), BM_CLICK, 0, 0);
             return;
         }
-        PressPointer(form, id);
-        ReleasePointer(form, id);
+        UseMouse(form, id, Mouse::Press);
+        UseMouse(form, id, Mouse::Release);
     }
     void Type(const FormTable& form, ControlId id, std::u16string_view text) override {
         for (char16_t c : text)
             SendMessageW(Control(form, id), WM_CHAR, WPARAM(c), 0);
     }
-    void PressEnter(const FormTable& form, ControlId id) override {
-        SendMessageW(Control(form, id), WM_KEYDOWN, VK_RETURN, 0);
-    }
-    void CloseBox(const FormTable& form) override { SendMessageW(Window(form), WM_CLOSE, 0, 0); }
-    // A timer of the thread: its message runs the action from whichever loop is running.
+    void CloseBox(const FormTable& form) override { SendMessageW(Shown(form), WM_CLOSE, 0, 0); }
     void WhenShown(const FormTable& form, std::function<void()> action) override {
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunTimerAction);
-        timerActions[timer] = [this, timer, &form, action] {
-            if (!Window(form))
-                return;
-            KillTimer(nullptr, timer);
-            auto keep = std::move(timerActions[timer]);
-            timerActions.erase(timer);
-            action();
-        };
+        RunOnceWhen(
+            10, [&form] { return Shown(form) != nullptr; }, std::move(action));
     }
     void ProcessEvents() override { win32::Win32EventPump().ProcessPendingEvents(); }
     // The client's exit code, the window's messages running while it talks to it.
@@ -192,10 +230,8 @@ public:
         HWND top = Activate(form);
         if (!top)
             throw std::logic_error("no such window shown");
-        const UINT code = key == Key::Tab || key == Key::ShiftTab ? VK_TAB
-                          : key == Key::Enter                     ? VK_RETURN
-                          : key == Key::Space                     ? VK_SPACE
-                                                                  : VK_ESCAPE;
+        const UINT codes[] = {VK_TAB, VK_TAB, VK_RETURN, VK_SPACE, VK_ESCAPE},
+                   code = codes[int(key)];
         BYTE keys[256]{}, kept[256]{};
         GetKeyboardState(kept);
         std::copy(std::begin(kept), std::end(kept), keys);
@@ -224,74 +260,53 @@ public:
     void AnswerNextDialog(Key key, std::u16string typed, std::u16string* text) override {
         if (dialogTimer)
             KillTimer(nullptr, dialogTimer);
-        dialogTimer = SetTimer(nullptr, 0, 20, RunTimerAction);
-        timerActions[dialogTimer] = [this, key, typed = std::move(typed), text] {
-            HWND box = OwnDialog();
-            if (!box)
-                return;
-            KillTimer(nullptr, dialogTimer);
-            auto keep = std::move(timerActions[dialogTimer]);
-            timerActions.erase(dialogTimer);
-            dialogTimer = 0;
-            HWND prompt = GetDlgItem(box, IDC_INPUT_PROMPT);
-            HWND said = prompt ? prompt : GetDlgItem(box, 0xFFFF);
-            if (text)
-                *text = win32::FromWide(WindowText(said));
-            HWND focus = GetFocus();
-            if (!focus || !IsChild(box, focus))
-                focus = box;
-            for (char16_t c : typed)
-                SendMessageW(focus, WM_CHAR, WPARAM(c), 1);
-            const UINT code = key == Key::Escape ? VK_ESCAPE : VK_RETURN;
-            PostMessageW(focus, WM_KEYDOWN, code, 1);
-            PostMessageW(focus, WM_KEYUP, code, LPARAM(1 | 3u << 30));
-        };
+        dialogTimer = RunOnceWhen(
+            20, [] { return OwnDialog() != nullptr; },
+            [=, this] {
+                dialogTimer = 0;
+                HWND box = OwnDialog();
+                HWND prompt = GetDlgItem(box, IDC_INPUT_PROMPT);
+                HWND said = prompt ? prompt : GetDlgItem(box, 0xFFFF);
+                if (text)
+                    *text = win32::FromWide(WindowText(said));
+                HWND focus = GetFocus();
+                if (!focus || !IsChild(box, focus))
+                    focus = box;
+                for (char16_t c : typed)
+                    SendMessageW(focus, WM_CHAR, WPARAM(c), 1);
+                const UINT code = key == Key::Escape ? VK_ESCAPE : VK_RETURN;
+                PostMessageW(focus, WM_KEYDOWN, code, 1);
+                PostMessageW(focus, WM_KEYUP, code, LPARAM(1 | 3u << 30));
+            });
     }
     // Read through oleacc, as a screen reader reads it.
     Role AccessibleRole(const FormTable& form, ControlId id) override {
-        HWND control = FormWindow::FindControlWindow(Window(form), form, id);
+        HWND control = FormWindow::FindControlWindow(Shown(form), form, id);
         IAccessible* object = Object(control);
         if (!object)
             return Role::Hidden;
-        VARIANT self{}, role{}, state{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        object->get_accRole(self, &role);
-        object->get_accState(self, &state);
+        VARIANT role{}, state{};
+        object->get_accRole(Self(), &role);
+        object->get_accState(Self(), &state);
         object->Release();
         const bool readOnly = state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_READONLY);
-        switch (role.vt == VT_I4 ? role.lVal : 0) {
-        case ROLE_SYSTEM_STATICTEXT:
-            return Role::Label;
-        case ROLE_SYSTEM_LINK:
-            return Role::Link;
-        case ROLE_SYSTEM_TEXT:
-            return readOnly ? Role::Text : Role::TextBox;
-        case ROLE_SYSTEM_DOCUMENT:
-            return Role::Text;
-        case ROLE_SYSTEM_PUSHBUTTON:
-            return Role::PushButton;
-        case ROLE_SYSTEM_CHECKBUTTON:
-            return Role::CheckBox;
-        case ROLE_SYSTEM_PROGRESSBAR:
-            return Role::ProgressBar;
-        }
+        const std::pair<LONG, Role> roles[] = {
+            {ROLE_SYSTEM_STATICTEXT, Role::Label},
+            {ROLE_SYSTEM_LINK, Role::Link},
+            {ROLE_SYSTEM_TEXT, readOnly ? Role::Text : Role::TextBox},
+            {ROLE_SYSTEM_DOCUMENT, Role::Text},
+            {ROLE_SYSTEM_PUSHBUTTON, Role::PushButton},
+            {ROLE_SYSTEM_CHECKBUTTON, Role::CheckBox},
+            {ROLE_SYSTEM_PROGRESSBAR, Role::ProgressBar}};
+        for (auto [theirs, ours] : roles)
+            if (role.vt == VT_I4 && role.lVal == theirs)
+                return ours;
         ADD_FAILURE() << "role " << role.lVal;
         return Role::Hidden;
     }
     std::u16string AccessibleName(const FormTable& form, ControlId id) override {
         IAccessible* object = Object(Control(form, id));
-        if (!object)
-            return u"(no accessible object)";
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr;
-        object->get_accName(self, &name);
-        object->Release();
-        std::u16string text = name ? win32::FromWide({name, SysStringLen(name)}) : u"";
-        SysFreeString(name);
-        return text;
+        return object ? NameOf(object) : u"(no accessible object)";
     }
     // As the user sets them: the system's colours and the high-contrast switch, each
     // announced to every window. The system keeps the colours for every program until it
@@ -312,66 +327,44 @@ public:
         ProcessEvents();
     }
     std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId id) override {
-        HWND top = Window(form), control = Control(form, id);
-        HDC probe = CreateCompatibleDC(nullptr);
-        SendMessageW(top, WM_CTLCOLORSTATIC, WPARAM(probe), LPARAM(control));
-        const bool filled = GetBkMode(probe) == OPAQUE;
-        const COLORREF fill = GetBkColor(probe);
-        DeleteDC(probe);
-        if (filled) // the label fills its box: its text lies on nothing else
-            return {fill};
-        RECT place{};
-        GetWindowRect(control, &place);
-        MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&place), 2);
-        RECT client{};
-        GetClientRect(top, &client);
-        const std::vector<uint32_t> pixels = Capture(client.right, client.bottom, [&](HDC dc) {
-            SendMessageW(top, WM_ERASEBKGND, WPARAM(dc), 0);
+        if (const COLORREF fill = LabelPainting(form, id).second; fill != CLR_NONE)
+            return {fill}; // the label fills its box: its text lies on nothing else
+        const PixelRect place = Place(form, id), client = ClientArea(form);
+        const std::vector<uint32_t> pixels = Capture(client.width, client.height, [&](HDC dc) {
+            SendMessageW(Shown(form), WM_ERASEBKGND, WPARAM(dc), 0);
         });
         std::set<uint32_t> under;
-        for (int y = std::max(0L, place.top); y < std::min(place.bottom, client.bottom); ++y)
-            for (int x = std::max(0L, place.left); x < std::min(place.right, client.right); ++x)
-                under.insert(pixels[size_t(y) * size_t(client.right) + size_t(x)]);
+        for (int y = std::max(0, place.top); y < std::min(place.top + place.height, client.height);
+             ++y)
+            for (int x = std::max(0, place.left);
+                 x < std::min(place.left + place.width, client.width); ++x)
+                under.insert(pixels[size_t(y) * size_t(client.width) + size_t(x)]);
         return under;
     }
     markup::DisplayList Display(const FormTable& form, ControlId id) override {
         return win32::MarkupLabel::Of(Control(form, id))->Content();
     }
-    // The window with its frame, as the screen shows it, in a BMP file.
     void SaveScreenshot(const FormTable& form, const std::string& path) override {
-        HWND top = Window(form);
-        RedrawWindow(top, nullptr, nullptr,
+        RedrawWindow(Shown(form), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        RECT frame{};
-        GetWindowRect(top, &frame);
-        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-        HDC source = GetWindowDC(top);
-        std::vector<uint32_t> pixels = Capture(
-            width, height, [&](HDC dc) { BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY); });
-        ReleaseDC(top, source);
-        BITMAPINFOHEADER header{};
-        header.biSize = sizeof header;
-        header.biWidth = width;
-        header.biHeight = -height;
-        header.biPlanes = 1;
-        header.biBitCount = 32;
-        const DWORD size = DWORD(pixels.size() * 4);
-        const BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof header + size), 0, 0,
-                                    DWORD(sizeof file + sizeof header)};
-        std::ofstream out(path + ".bmp", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&header), sizeof header);
-        for (uint32_t pixel : pixels) { // back from 0x00BBGGRR to the file's B, G, R, 0
-            const uint32_t stored = (pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF);
-            out.write(reinterpret_cast<const char*>(&stored), 4);
-        }
+        SaveWindowPicture(Shown(form), path + ".bmp");
     }
 
 private:
+    // What the window sets for a label's painting: its text colour, and its fill (CLR_NONE
+    // when it shows what lies behind it).
+    std::pair<COLORREF, COLORREF> LabelPainting(const FormTable& form, ControlId id) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(Shown(form), WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(Control(form, id)));
+        const std::pair painting{GetTextColor(dc),
+                                 GetBkMode(dc) == OPAQUE ? GetBkColor(dc) : COLORREF(CLR_NONE)};
+        DeleteDC(dc);
+        return painting;
+    }
     // The window made active, as the user clicks its title bar, so that its focus is the
     // thread's.
     HWND Activate(const FormTable& form) {
-        HWND top = Window(form);
+        HWND top = Shown(form);
         if (top && GetActiveWindow() != top) {
             SetForegroundWindow(top);
             SetActiveWindow(top);
@@ -387,46 +380,6 @@ private:
                 GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId())
                 return box;
         return nullptr;
-    }
-    static IAccessible* Object(HWND control) {
-        IAccessible* object = nullptr;
-        if (!control ||
-            FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
-                                              reinterpret_cast<void**>(&object))))
-            return nullptr;
-        return object;
-    }
-    // What draw paints on a 32-bit bitmap of that size, as 0x00BBGGRR pixels.
-    static std::vector<uint32_t> Capture(int width, int height,
-                                         const std::function<void(HDC)>& draw) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        draw(dc);
-        GdiFlush();
-        std::vector<uint32_t> pixels;
-        for (int i = 0; bits && i < width * height; ++i) {
-            const uint32_t pixel = static_cast<uint32_t*>(bits)[i];
-            pixels.push_back((pixel & 0xFF) << 16 | (pixel & 0xFF00) | (pixel >> 16 & 0xFF));
-        }
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-        return pixels;
-    }
-
-    HWND Window(const FormTable& form) {
-        HWND found = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-        return found && IsWindowVisible(found) ? found : nullptr;
-    }
-    HWND Control(const FormTable& form, ControlId id) {
-        HWND control = FormWindow::FindControlWindow(Window(form), form, id);
-        if (!control)
-            throw std::out_of_range("no such control shown");
-        return control;
     }
 
     class Views views;
@@ -469,41 +422,37 @@ TEST(Win32Keyboard, AFocusedLinkShowsItsFocus) {
     view->Close();
 }
 
+// A work area smaller than the main window, for as long as it lives.
+struct SmallWorkArea {
+    SmallWorkArea() {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0);
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0);
+    }
+    ~SmallWorkArea() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &kept, 0); }
+    RECT kept{}, small{0, 0, 640, 400};
+};
+
 // On a work area smaller than the window, the window fits it and scrolls: its buttons and
 // links keep their size, and Tab brings the last link into view.
 TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
+    SmallWorkArea area;
+    ShownWindow shown(FrmMainTable({}));
+    auto [user, form, told, view] = shown.Parts();
     ASSERT_EQ(user->DotsPerInch(), 96) << "the sizes below are at 96 dpi";
-    RECT kept{}, small{0, 0, 640, 400}, work{};
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0));
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0));
-    struct Restore {
-        RECT area;
-        ~Restore() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0); }
-    } restore{kept};
-    const FormTable form = FrmMainTable({});
-    Told told;
-    ViewEvents events(form, told, [](std::u16string_view) {});
-    auto view = user->Views().CreateView(events);
-    view->Show(nullptr);
-    HWND top = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    ASSERT_TRUE(top);
-    RECT frame{};
-    GetWindowRect(top, &frame);
-    EXPECT_TRUE(IntersectRect(&work, &frame, &small) && EqualRect(&work, &frame))
+    RECT frame{}, inside{};
+    GetWindowRect(Shown(form), &frame);
+    EXPECT_TRUE(IntersectRect(&inside, &frame, &area.small) && EqualRect(&inside, &frame))
         << frame.left << "," << frame.top << " " << frame.right << "," << frame.bottom;
     const PixelRect client = user->ClientArea(form);
     EXPECT_LT(client.width, 797);
     EXPECT_LT(client.height, 631);
     const PixelRect button = user->Place(form, {u"Bt00"});
-    EXPECT_EQ(button.width, 265);
-    EXPECT_EQ(button.height, 41);
-    const std::vector<std::pair<int, int>> links{{125, 20}, {69, 20}, {135, 20}, {193, 20}};
+    EXPECT_EQ(std::pair(button.width, button.height), std::pair(265, 41));
+    const int widths[] = {125, 69, 135, 193};
     for (int32_t link = 0; link < 4; ++link) {
         const PixelRect place = user->Place(form, {u"Lb10", link});
-        EXPECT_EQ(place.width, links[link].first) << link;
-        EXPECT_GE(place.height, links[link].second) << link;
+        EXPECT_EQ(place.width, widths[link]) << link;
+        EXPECT_GE(place.height, 20) << link;
     }
     const ControlId last{u"Lb10", 3};
     PixelRect place = user->Place(form, last);
@@ -521,33 +470,25 @@ TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
 
 // While a message box shows, no window of the program takes input; after it, they all do.
 TEST(Win32Dialogs, AMessageBoxHoldsEveryWindowOfTheProgram) {
-    fixtures::FakeOs os;
-    auto user = MakeFrontEnd(os, [] {});
-    const FormTable main = FrmMainTable({}), form = FrmExplicaTable();
-    FormEvents none;
-    ViewEvents mainEvents(main, none, [](std::u16string_view) {}),
-        formEvents(form, none, [](std::u16string_view) {});
-    auto mainView = user->Views().CreateView(mainEvents);
+    ShownWindow shown(FrmMainTable({}));
+    auto [user, main, told, mainView] = shown.Parts();
+    const FormTable form = FrmExplicaTable();
+    ViewEvents formEvents(form, told, [](std::u16string_view) {});
     auto formView = user->Views().CreateView(formEvents);
-    mainView->Show(nullptr);
     formView->Show(mainView.get());
-    HWND mainWindow = FindWindowW(FormWindow::ClassName, Wide(main.caption).c_str());
-    HWND formWindow = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
     std::u16string said;
     bool held = false;
-    const UINT_PTR look = SetTimer(nullptr, 0, 10, RunTimerAction);
-    timerActions[look] = [&] { // once the box shows: the windows, then the answer
-        if (!FindWindowW(L"#32770", L"Aviso") || !KillTimer(nullptr, look))
-            return;
-        held = !IsWindowEnabled(mainWindow) && !IsWindowEnabled(formWindow);
-        user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
-    };
+    RunOnceWhen(
+        10, [] { return FindWindowW(L"#32770", L"Aviso") != nullptr; },
+        [&] {
+            held = !IsWindowEnabled(Shown(main)) && !IsWindowEnabled(Shown(form));
+            user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
+        });
     user->Dialogs().MessageBox(u"Aviso", u"Texto", platform::MessageIcon::Information);
-    timerActions.erase(look);
     EXPECT_TRUE(held);
     EXPECT_EQ(said, u"Texto");
-    EXPECT_TRUE(IsWindowEnabled(mainWindow));
-    EXPECT_TRUE(IsWindowEnabled(formWindow));
+    EXPECT_TRUE(IsWindowEnabled(Shown(main)));
+    EXPECT_TRUE(IsWindowEnabled(Shown(form)));
     formView->Close();
     mainView->Close();
 }
@@ -571,8 +512,7 @@ TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
     for (int i = 0; i < 50 && announced.empty(); ++i, Sleep(10))
         user->ProcessEvents();
     UnhookWinEvent(hook);
-    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    EXPECT_EQ(announced, std::vector<HWND>{FormWindow::FindControlWindow(window, form, bar)});
+    EXPECT_EQ(announced, std::vector<HWND>{Control(form, bar)});
     EXPECT_EQ(user->AccessibleName(form, bar), u"Enviando...");
     view->Close();
 }
@@ -581,22 +521,15 @@ TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
 TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
     ShownWindow shown(FrmMainTable({}));
     auto [user, form, told, view] = shown.Parts();
-    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     for (auto [control, action] :
          {std::pair{ControlId{u"Bt00"}, L"Presionar"}, {ControlId{u"Lb10", 2}, L"Saltar"}}) {
-        IAccessible* object = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(FormWindow::FindControlWindow(window, form, control),
-                                             DWORD(OBJID_CLIENT), __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&object)),
-                  S_OK);
+        IAccessible* object = Object(Control(form, control));
+        ASSERT_TRUE(object);
         BSTR name = nullptr;
-        EXPECT_EQ(object->get_accDefaultAction(self, &name), S_OK);
+        EXPECT_EQ(object->get_accDefaultAction(Self(), &name), S_OK);
         EXPECT_EQ(std::wstring(name ? name : L""), action);
         SysFreeString(name);
-        EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+        EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
         object->Release();
         user->ProcessEvents();
     }
@@ -609,24 +542,13 @@ TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
 TEST(Win32Accessibility, TheSystemsOwnObjectOfATextBoxHasItsName) {
     ShownWindow shown(FrmExplicaTable());
     auto [user, form, told, view] = shown.Parts();
-    HWND window = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    for (auto [box, name] : {std::pair{u"Tx00", L"Explíquenos brevemente la incidencia o consulta "
-                                                L"que quiere hacernos"},
-                             {u"Tx01", L"Nombre"},
-                             {u"Tx02", L"Teléfono"}}) {
-        IAccessible* object = nullptr;
-        ASSERT_EQ(CreateStdAccessibleObject(FormWindow::FindControlWindow(window, form, {box}),
-                                            OBJID_CLIENT, __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&object)),
-                  S_OK);
-        BSTR said = nullptr;
-        object->get_accName(self, &said);
-        EXPECT_EQ(std::wstring(said ? said : L""), name);
-        SysFreeString(said);
-        object->Release();
+    for (auto [box, name] : {std::pair{u"Tx00", u"Explíquenos brevemente la incidencia o consulta "
+                                                u"que quiere hacernos"},
+                             {u"Tx01", u"Nombre"},
+                             {u"Tx02", u"Teléfono"}}) {
+        IAccessible* object = Object(Control(form, {box}), true);
+        ASSERT_TRUE(object) << text::Utf16ToUtf8(box);
+        EXPECT_EQ(NameOf(object), name);
     }
     view->Close();
 }
