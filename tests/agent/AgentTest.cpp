@@ -251,10 +251,10 @@ TEST(ClsRegistro, TheRootIsTakenFromTheStartOfThePathOrElseFromTheCaller) {
                  {u"Software\\HKEY_LOCAL_MACHINE\\Probe", HkeyLocalMachine, u"HKCR (full)"}};
     for (const auto& c : cases)
         EXPECT_EQ(read(c.path, c.given), c.root) << text::Utf16ToUtf8(c.path);
-    EXPECT_EQ(os.openKeys, 0);
+    EXPECT_TRUE(os.openKeys.empty());
     os.queryFails = true;
     EXPECT_THROW(read(u"HKLM\\Software\\Probe"), std::runtime_error);
-    EXPECT_EQ(os.openKeys, 0) << "the key is closed even when the query fails";
+    EXPECT_TRUE(os.openKeys.empty()) << "the key is closed even when the query fails";
 }
 
 } // namespace
