@@ -3,7 +3,6 @@
 #include "agent/AgentInstall.h"
 #include "agent/AgentLaunch.h"
 #include "agent/ClsRegistro.h"
-#include "session/Context.h"
 #include "text/Encoding.h"
 #include "text/RuntimeError.h"
 #include "text/Text.h"
@@ -44,7 +43,7 @@ public:
     bool queryFails = false;
 };
 
-class AgentTest : public ::testing::Test {
+class AgentTest : public ::testing::Test, protected fixtures::Installation<WatchedOs> {
 protected:
     void Set(std::u16string key, std::u16string name, std::u16string value) {
         os.SetRegistryString(HkeyLocalMachine, std::move(key), std::move(name), std::move(value));
@@ -64,12 +63,6 @@ protected:
             commands.insert(commands.begin() + 2, uninstaller);
         return commands;
     }
-
-    WatchedOs os;
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
 };
 
 // A ClientID or version of fewer than two characters is not taken; what is taken keeps
