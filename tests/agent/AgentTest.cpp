@@ -3,7 +3,6 @@
 #include "agent/AgentInstall.h"
 #include "agent/AgentLaunch.h"
 #include "agent/ClsRegistro.h"
-#include "session/Context.h"
 #include "text/Encoding.h"
 #include "text/RuntimeError.h"
 #include "text/Text.h"
@@ -44,7 +43,7 @@ public:
     bool queryFails = false;
 };
 
-class AgentTest : public ::testing::Test {
+class AgentTest : public ::testing::Test, protected fixtures::Installation<WatchedOs> {
 protected:
     void Set(std::u16string key, std::u16string name, std::u16string value) {
         os.SetRegistryString(HkeyLocalMachine, std::move(key), std::move(name), std::move(value));
@@ -64,12 +63,6 @@ protected:
             commands.insert(commands.begin() + 2, uninstaller);
         return commands;
     }
-
-    WatchedOs os;
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
 };
 
 // A ClientID or version of fewer than two characters is not taken; what is taken keeps
@@ -251,10 +244,10 @@ TEST(ClsRegistro, TheRootIsTakenFromTheStartOfThePathOrElseFromTheCaller) {
                  {u"Software\\HKEY_LOCAL_MACHINE\\Probe", HkeyLocalMachine, u"HKCR (full)"}};
     for (const auto& c : cases)
         EXPECT_EQ(read(c.path, c.given), c.root) << text::Utf16ToUtf8(c.path);
-    EXPECT_EQ(os.openKeys, 0);
+    EXPECT_TRUE(os.openKeys.empty());
     os.queryFails = true;
     EXPECT_THROW(read(u"HKLM\\Software\\Probe"), std::runtime_error);
-    EXPECT_EQ(os.openKeys, 0) << "the key is closed even when the query fails";
+    EXPECT_TRUE(os.openKeys.empty()) << "the key is closed even when the query fails";
 }
 
 } // namespace

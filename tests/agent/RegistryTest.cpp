@@ -1,10 +1,7 @@
 // Registry values as the agent code reads them, from the same regedit files on the real
 // system: the Linux backend reads the file, the Win32 one reads what regedit imported.
-#include "FakeOs.h"
 #include "RealSystem.h"
-#include "agent/AgentDiscovery.h"
 #include "agent/ClsRegistro.h"
-#include "session/Context.h"
 #include "text/Encoding.h"
 
 #include <chrono>
@@ -17,13 +14,7 @@ const std::u16string Version5File =
     u"Windows Registry Editor Version 5.00\r\n\r\n"
     u"[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
     u"[HKEY_CURRENT_USER\\Software\\AsistenciaRemota\\Pruebas]\r\n"
-    u"@=\"default\"\r\n\"Text\"=\"Año\"\r\n\"Number\"=dword:075bcd15\r\n\r\n"
-    u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\TeamViewer]\r\n"
-    u"\"ClientID\"=dword:3ade68b1\r\n"
-    u"\"Version\"=\"9.0.1\"\r\n"
-    u"\"InstallationDirectory\"=\"C:\\\\Program Files (x86)\\\\TeamViewer\"\r\n\r\n"
-    u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\TeamViewer\\TeamViewer9]\r\n"
-    u"\"InstallationDirectory\"=\" C:\\\\TV9 \"\r\n";
+    u"@=\"default\"\r\n\"Text\"=\"Año\"\r\n\"Number\"=dword:075bcd15\r\n";
 
 const std::string Regedit4File = "REGEDIT4\r\n\r\n"
                                  "[-HKEY_CURRENT_USER\\Software\\AsistenciaRemota]\r\n\r\n"
@@ -131,15 +122,6 @@ TEST_F(Registry, EveryValueTypeReadsAsTextFromAVersion5Export) {
     EXPECT_EQ(size, 4u);
     os.RegCloseKey(key);
     EXPECT_EQ(os.RegQueryValueEx(key, u"Text", type, nullptr, size), 6) << "a closed key";
-
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"", u""}};
-    EXPECT_EQ(agent::GetAgentClientId(context), u"987654321");
-    EXPECT_EQ(agent::GetAgentVersion(context), u"9.0.1");
-    EXPECT_EQ(agent::GetAgentInstallDir(context), u"C:\\Program Files (x86)\\TeamViewer");
-    EXPECT_EQ(agent::GetLegacyAgentInstallDir(context), u"C:\\TV9");
 }
 
 TEST_F(Registry, ARegedit4ExportIsReadInTheAnsiCodePage) {

@@ -2,26 +2,14 @@
 // support service and the real wget: a support request, then a second run that looks the
 // incident up.
 #include "IncidentStore.h"
+#include "ScratchFolder.h"
 #include "Walks.h"
 #include "ui/qt/Program.h"
 
 #include <QProcess>
 #include <QTest>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
-
-// Under /var/tmp, where the Firebird server may reach the database.
-std::string FreshInstallation() {
-    const std::filesystem::path folder =
-        std::filesystem::path("/var/tmp/asr-firebird/e2e") / std::to_string(getpid());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    for (auto path = folder; path != "/var/tmp"; path = path.parent_path())
-        std::filesystem::permissions(path, std::filesystem::perms::all);
-    return folder.string();
-}
 
 bool Walk(driver::ScriptedUser& user, const session::Configuration& config) {
     user.Start();
@@ -39,7 +27,8 @@ private slots:
 };
 
 void EndToEndTest::requestThenLookup() {
-    const std::string folder = FreshInstallation();
+    const fixtures::ScratchFolder installation(fixtures::ServerReachable / "e2e", true);
+    const std::string folder = installation.folder.string();
     QCOMPARE(QProcess::execute(ASR_MAKE_INSTALLATION, {QString::fromStdString(folder)}), 0);
     const std::string database = folder + "/incidencias.db";
     QProcess service;
@@ -80,7 +69,6 @@ void EndToEndTest::requestThenLookup() {
     QVERIFY(lookup.markup.contains("En Curso"));
     service.terminate();
     service.waitForFinished();
-    std::filesystem::remove_all(folder);
 }
 
 QTEST_MAIN(EndToEndTest)

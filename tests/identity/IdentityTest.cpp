@@ -7,16 +7,8 @@
 namespace identity {
 namespace {
 
-struct WindowsInstallation {
-    fixtures::FakeOs os;
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', {}, {}}};
-};
-
 TEST(InstallationPaths, AreTheFixedWindowsPlaces) {
-    WindowsInstallation windows;
+    fixtures::Installation<> windows;
     EXPECT_EQ(InstallDir(windows.context), u"C:\\Velmorn3");
     EXPECT_EQ(IniFilePath(windows.context), u"C:\\Velmorn3\\Velmorn3.ini");
     EXPECT_EQ(DatabaseFilePath(windows.context), u"C:\\Velmorn3\\DATOS\\EMP1\\velmorn3.fdb");
@@ -27,7 +19,7 @@ TEST(InstallationPaths, AreTheFixedWindowsPlaces) {
 }
 
 TEST(ConnectionString, DescribesTheInstallationDatabase) {
-    WindowsInstallation windows;
+    fixtures::Installation<> windows;
     EXPECT_EQ(BuildConnectionString(windows.context, u"LOCALHOST"),
               u"Driver=Firebird/InterBase(r) driver;database=LOCALHOST:C:\\Velmorn3\\DATOS\\EMP1\\"
               u"velmorn3.fdb;user=SYSDBA;password=tovalquin;NOWAIT=1;dialect=3;auto_commit=true;"

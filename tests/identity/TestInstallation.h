@@ -1,9 +1,9 @@
 #pragma once
 
 #include "FakeOs.h"
+#include "ScratchFolder.h"
 #include "session/Context.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -11,12 +11,9 @@ namespace identity::testing {
 
 // A Velmorn installation in a fresh folder that the Firebird server can write, on the real
 // system (its ini file is a real file), with scripted dialogs around it.
-class TestInstallation {
+class TestInstallation : public fixtures::ScratchFolder {
 public:
     TestInstallation();
-    ~TestInstallation();
-    TestInstallation(const TestInstallation&) = delete;
-    TestInstallation& operator=(const TestInstallation&) = delete;
 
     // Builds the installation's database on the local server from the shop fixture, in that
     // default character set, then runs the extra SQL (UTF-8) on it. False when the database
@@ -27,7 +24,6 @@ public:
     // Puts a file that is no library where the installation's client library belongs.
     void BreakClientLibrary();
 
-    std::filesystem::path folder;
     std::unique_ptr<platform::Os> os;
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;

@@ -4,7 +4,6 @@
 #include "service/OpenIncidentCheck.h"
 #include "service/RequestDocument.h"
 #include "service/ServiceTransport.h"
-#include "session/Context.h"
 #include "text/Encoding.h"
 
 #include "json/clsJson.h"
@@ -21,8 +20,9 @@ constexpr uint32_t CurrentAgent = 123456789;
 
 // The scripted OS with an agent installed and a fetch tool that writes the next scripted
 // reply ("" writes nothing) into the response file and ends with the exit code given.
-struct ServiceTestContext {
+struct ServiceTestContext : fixtures::Installation<> {
     ServiceTestContext() {
+        context.config.serviceHost = u"soporte.test";
         os.SetRegistryDword(0x80000002, u"SOFTWARE\\Wow6432Node\\TeamViewer", u"ClientID",
                             CurrentAgent);
         ScriptTool(0);
@@ -38,13 +38,6 @@ struct ServiceTestContext {
         return n < os.started.size() &&
                os.started[n].commandLine.find(part) != std::u16string::npos;
     }
-
-    fixtures::FakeOs os;
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{
-        os, dialogs, events, session, {u"C:\\Velmorn3", u'\\', u"soporte.test", u""}};
     std::vector<std::string> replies;
     size_t served = 0;
 };
@@ -141,8 +134,7 @@ TEST_F(ServiceTest, OneRequestAtATimeAndAToolThatNeverEndsIsStopped) {
     EXPECT_EQ(nested, u"");
     EXPECT_FALSE(context.responseFileInUse);
     EXPECT_EQ(os.started.size(), 1u);
-    EXPECT_EQ(events.count, 1000);
-    EXPECT_EQ(os.terminated, std::vector<platform::ProcessId>{os.started[0].id});
+    EXPECT_FALSE(os.IsRunning(os.started[0].id)) << "stopped at the poll limit";
 }
 
 double At(int hour, int minute) { // 09/12/2025 at that time

@@ -2,6 +2,7 @@
 
 #include "FakeOs.h"
 #include "IncidentStore.h"
+#include "ScratchFolder.h"
 #include "platform/posix/PosixOs.h"
 #include "session/Context.h"
 #include "text/Encoding.h"
@@ -21,17 +22,6 @@
 // benchmark.
 namespace service::test_support {
 
-// A folder of its own under the system's temporary folder, removed with what it holds.
-struct Folder {
-    Folder() { mkdtemp(path.data()); }
-    ~Folder() { std::filesystem::remove_all(path); }
-    std::string operator/(const std::string& name) const { return path + "/" + name; }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(*this / name, std::ios::binary) << bytes;
-    }
-    std::string path = (std::filesystem::temp_directory_path() / "asr-XXXXXX").string();
-};
-
 // The Linux backend with the clock stopped (at 09/12/2025 12:00 unless moved) and, when
 // asked, polls of 1 ms instead of 100, so that the poll limit comes within seconds.
 class FixedClockOs : public platform::posix::PosixOs {
@@ -46,14 +36,13 @@ public:
 
 // A test installation whose fetch tool is the real wget, the stand-in service on a free
 // port of 127.0.0.1 with a fresh database (its log in service.log), and a context on them.
-struct StandIn {
+struct StandIn : fixtures::ScratchFolder {
     StandIn() {
-        std::filesystem::create_directories(folder / "Velmorn3/Wget");
-        folder.Write("Velmorn3/Wget/Wget.exe", "#!/bin/sh\nexec wget -q \"$@\"\n");
+        Write("Velmorn3/Wget/Wget.exe", "#!/bin/sh\nexec wget -q \"$@\"\n");
         std::filesystem::permissions(folder / "Velmorn3/Wget/Wget.exe",
                                      std::filesystem::perms::owner_all);
-        folder.Write("registry.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TeamViewer]"
-                                     "\r\n\"ClientID\"=dword:3ade68b1\r\n"); // 987654321
+        Write("registry.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TeamViewer]"
+                              "\r\n\"ClientID\"=dword:3ade68b1\r\n"); // 987654321
         Start();
     }
     ~StandIn() { Stop(); }
@@ -98,15 +87,17 @@ struct StandIn {
         return total;
     }
 
-    Folder folder;
     std::string database = folder / "incidents.db";
     pid_t service = 0;
     FixedClockOs os{folder / "registry.reg", false};
     fixtures::FakeDialogs dialogs;
     fixtures::FakeEventPump events;
     session::SessionState session;
-    session::Context context{
-        os, dialogs, events, session, {text::Utf8ToUtf16(folder / "Velmorn3"), u'/', u"", u""}};
+    session::Context context{os,
+                             dialogs,
+                             events,
+                             session,
+                             {text::Utf8ToUtf16((folder / "Velmorn3").string()), u'/', u"", u""}};
 };
 
 } // namespace service::test_support

@@ -59,9 +59,7 @@ std::u16string ShownObservation(const ui::markup::Node& node) {
 TEST_F(SupportRoadTest, FileReuseFinishAndLoseTheService) {
     const std::u16string number = Request(u"No imprime");
     ASSERT_FALSE(number.empty());
-    EXPECT_EQ(Request(u"Sigue sin imprimir"), number);
-    EXPECT_NE(Stored(number).find(u"\nReconexión: "), std::u16string::npos);
-    EXPECT_TRUE(Stored(number).ends_with(u"   Problema: Sigue sin imprimir"));
+    EXPECT_EQ(Request(u"Sigue sin imprimir"), number); // its note: OneStrayByteSpoilsNoAccent
 
     const std::string n = text::Utf16ToUtf8(number);
     ASSERT_EQ(Operator("assign " + n + " Eva Caja") + Operator("add-line " + n + " Hecho") +
@@ -153,28 +151,19 @@ TEST_F(SupportRoadTest, AReplyCutShortIsNeitherTakenNorWrittenBack) {
     ASSERT_EQ(Operator("add-line " + text::Utf16ToUtf8(number) + " Revisado"), 0);
     const std::u16string stored = Stored(number);
     ASSERT_NE(IncidentStatusMarkup(context, number), NoConnectionMarkup);
-    const std::string whole = LastReply();
-    const struct {
-        const char* where;
-        size_t at;
-    } cuts[] = {
-        {"inside a key", whole.find("\"TOTALLINEAS\"") + 4},
-        {"inside a text value", whole.find("La impresora") + 100},
-        {"between records", whole.find(",{\"ID\":", whole.find("\"LINEAS\"")) + 1},
-        {"an empty body", 0},
-    };
-    for (const auto& cut : cuts) {
-        for (const std::string kind : {"cut", "cut-short"}) {
-            SCOPED_TRACE(kind + " " + cut.where);
-            Fault(kind + " " + std::to_string(cut.at) + " GETDOC");
-            EXPECT_EQ(IncidentStatusMarkup(context, number), NoConnectionMarkup);
-            const std::u16string filed = Request(u"Otra vez");
-            EXPECT_FALSE(filed.empty());
-            EXPECT_NE(filed, number) << "an incident that cannot be read is not continued";
-            EXPECT_EQ(Stored(number), stored) << "never shortened";
-            // Finished, so that the next row meets the same open incident.
-            ASSERT_EQ(Operator("state " + text::Utf16ToUtf8(filed) + " 2"), 0);
-        }
+    // Where a reply can be cut is ServiceTest's; here, what a reply cut inside the text the
+    // program would write back leads to.
+    const size_t cut = LastReply().find("La impresora") + 100;
+    for (const std::string kind : {"cut", "cut-short"}) {
+        SCOPED_TRACE(kind);
+        Fault(kind + " " + std::to_string(cut) + " GETDOC");
+        EXPECT_EQ(IncidentStatusMarkup(context, number), NoConnectionMarkup);
+        const std::u16string filed = Request(u"Otra vez");
+        EXPECT_FALSE(filed.empty());
+        EXPECT_NE(filed, number) << "an incident that cannot be read is not continued";
+        EXPECT_EQ(Stored(number), stored) << "never shortened";
+        // Finished, so that the next row meets the same open incident.
+        ASSERT_EQ(Operator("state " + text::Utf16ToUtf8(filed) + " 2"), 0);
     }
     Fault("none");
     EXPECT_EQ(Request(u"Ya llega entero"), number);

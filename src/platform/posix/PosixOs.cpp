@@ -89,19 +89,7 @@ long PosixOs::RegQueryValueEx(RegistryKey key, std::u16string_view valueName, ui
     auto opened = openKeys.find(key);
     if (opened == openKeys.end())
         return InvalidHandle;
-    auto value = opened->second.find(text::ToLower(valueName));
-    if (value == opened->second.end())
-        return RegistryFileNotFound;
-    type = value->second.type;
-    uint32_t stored = uint32_t(value->second.data.size());
-    if (data && size < stored) {
-        size = stored;
-        return RegistryMoreData;
-    }
-    if (data)
-        *data = value->second.data;
-    size = stored;
-    return RegistrySuccess;
+    return QueryValue(opened->second, valueName, type, data, size);
 }
 
 void PosixOs::RegCloseKey(RegistryKey key) {

@@ -289,6 +289,23 @@ void RegistryFile::ApplyValueLine(const KeyPath& key, std::u16string_view line, 
     }
 }
 
+long QueryValue(const RegistryValues& values, std::u16string_view name, uint32_t& type,
+                std::string* data, uint32_t& size) {
+    auto value = values.find(text::ToLower(name));
+    if (value == values.end())
+        return RegistryFileNotFound;
+    type = value->second.type;
+    uint32_t stored = uint32_t(value->second.data.size());
+    if (data && size < stored) {
+        size = stored;
+        return RegistryMoreData;
+    }
+    if (data)
+        *data = value->second.data;
+    size = stored;
+    return RegistrySuccess;
+}
+
 const RegistryFile& RegistryFileCache::Get(const std::string& file) {
     std::optional<std::string> content = ReadWhole(file);
     if (file != path || content != bytes) {

@@ -18,6 +18,11 @@ struct RegistryValue {
 };
 using RegistryValues = std::map<std::u16string, RegistryValue>; // by lower-case name
 
+// RegQueryValueEx on the values of an opened key: without a buffer, or with one too small,
+// the size the value needs; else the value.
+long QueryValue(const RegistryValues& values, std::u16string_view name, uint32_t& type,
+                std::string* data, uint32_t& size);
+
 // The registry as regedit would leave it after importing an export file ("REGEDIT4" or
 // "Windows Registry Editor Version 5.00", UTF-16LE with its byte order mark or 8-bit):
 // keys, values and their deletions applied in file order. Key and value names are

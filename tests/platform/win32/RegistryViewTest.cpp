@@ -24,21 +24,16 @@ TEST(RegistryView, EachBuildReadsTheAgentInItsOwnView) {
     StoreClientId("HKLM\\SOFTWARE\\TeamViewer", "111111111");
     StoreClientId("HKLM\\SOFTWARE\\Wow6432Node\\TeamViewer", "222222222");
     constexpr bool build32 = sizeof(void*) == 4;
-    Win32Os os;
-    EXPECT_TRUE(os.IsWow64Process());
+    fixtures::Installation<Win32Os> windows;
+    EXPECT_TRUE(windows.os.IsWow64Process());
 
-    agent::ClsRegistro registro(os);
+    agent::ClsRegistro registro(windows.os);
     EXPECT_EQ(registro.ReadRegKey(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\TeamViewer\\", u"ClientID"),
               build32 ? u"222222222" : u"111111111");
     EXPECT_EQ(registro.ReadRegKey(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\TeamViewer\\",
                                   u"ClientID"),
               u"222222222");
-
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{os, dialogs, events, session, {}};
-    EXPECT_EQ(agent::GetAgentClientId(context), u"222222222");
+    EXPECT_EQ(agent::GetAgentClientId(windows.context), u"222222222");
 }
 
 } // namespace
