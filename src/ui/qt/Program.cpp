@@ -2,7 +2,6 @@
 
 #include "app/Main.h"
 #include "platform/SystemOs.h"
-#include "ui/Pictures.h"
 #include "ui/qt/PictureResources.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtViewFactory.h"
