@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <cmath>
 #include <type_traits>
 
@@ -80,11 +81,21 @@ void MarkupLabel::resizeEvent(QResizeEvent* event) {
     Relayout();
 }
 
+void MarkupLabel::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (!event->spontaneous())
+        Relayout();
+}
+
 void MarkupLabel::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
 void MarkupLabel::Relayout() {
+    // A window is built, coloured, captioned and sized before it shows: a hidden label is
+    // laid out once, when it shows.
+    if (!isVisible())
+        return;
     const QSize area = contentsRect().size();
     const markup::ScrollingLayout layout =
         markup::LayoutScrolling(document, area.width(), area.height(),
