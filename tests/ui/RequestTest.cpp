@@ -129,7 +129,6 @@ TEST(RequestTest, NothingOverlapsARunningRequest) {
     EXPECT_EQ(std::count(run.views.log.begin(), run.views.log.end(), u"no window left"), 1);
 }
 
-// Enter pressed again while a lookup waits is FrontEndTest's, over the real windows.
 TEST(RequestTest, LookupDialogShowsTheStatusOnEnterOrClick) {
     for (int16_t touch : {0, -1}) {
         RequestRun run({"", R"({"ID":41,"CABECERA":{"NUMERO":2401,"ESTADO":1}})"}, 2);
