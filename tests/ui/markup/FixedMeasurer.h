@@ -23,11 +23,9 @@ inline ui::markup::DisplayList LayOut(std::u16string_view markup, double width, 
 
 template <typename Item> std::vector<Item> ItemsOf(const ui::markup::DisplayList& list) {
     std::vector<Item> found;
-    for (const auto& item : list.items) {
-        if (const auto* typed = std::get_if<Item>(&item)) {
+    for (const auto& item : list.items)
+        if (const auto* typed = std::get_if<Item>(&item))
             found.push_back(*typed);
-        }
-    }
     return found;
 }
 
@@ -36,9 +34,8 @@ inline std::vector<std::u16string> LinesOf(const ui::markup::DisplayList& list) 
     std::vector<std::u16string> lines;
     double top = -1;
     for (const auto& run : ItemsOf<ui::markup::TextRun>(list)) {
-        if (std::exchange(top, run.top) != run.top) {
+        if (std::exchange(top, run.top) != run.top)
             lines.emplace_back();
-        }
         lines.back() += run.text;
     }
     return lines;

@@ -33,9 +33,8 @@ TEST(MarkupLayout, TextFollowsXamlRulesAndPlainTextShowsAsWritten) {
         {u"<TextBlock Text='it's'/>", {u"<TextBlock Text='it's'/>"}},
         {u"<TextBlock/><TextBlock/>", {u"<TextBlock/><TextBlock/>"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(LinesOf(LayOut(c.markup, c.width, 100)), c.lines) << text::Utf16ToUtf8(c.markup);
-    }
 }
 
 TEST(MarkupLayout, ColoursAlignmentsAndScale) {

@@ -11,9 +11,8 @@ constexpr Colour red = 0x0000FF, blue = 0xFF0000, black = 0;
 
 std::u16string Joined(const std::vector<std::u16string>& lines, std::u16string_view separator) {
     std::u16string text = lines.front();
-    for (size_t i = 1; i < lines.size(); ++i) {
+    for (size_t i = 1; i < lines.size(); ++i)
         text.append(separator).append(lines[i]);
-    }
     return text;
 }
 

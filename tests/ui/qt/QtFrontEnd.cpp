@@ -182,7 +182,7 @@ public:
         return FromQString(Accessible(form, id)->text(QAccessible::Name));
     }
     void UseScheme(const ColourScheme& scheme) override {
-        os.sysColors[platform::ColorGradientActiveCaption] = scheme.gradientActiveCaption;
+        os.gradientActiveCaption = scheme.gradientActiveCaption;
         QPalette palette = QApplication::style()->standardPalette();
         if (!(scheme.window == ColourScheme{}.window && !scheme.highContrast)) {
             palette.setColor(QPalette::Window, FromBgr(scheme.window));
