@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make clang libclang-rt-14-dev clang-format
+    cmake g++ make pkg-config clang libclang-rt-14-dev clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
     libxcb1-dev xvfb x11-utils locales procps wget python3 at-spi2-core python3-pyatspi
     firebird3.0-server firebird3.0-utils
