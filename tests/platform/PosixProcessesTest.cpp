@@ -7,6 +7,7 @@
 #include "platform/WindowSearch.h"
 #include "platform/posix/PosixOs.h"
 #include "text/Encoding.h"
+#include "text/Text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -46,6 +47,31 @@ TEST_F(PosixProcesses, ProgramsAreFoundAsWindowsFindsThemAndHiddenOnesGetNoTermi
     unsetenv("ASR_RECORD_STDIN");
     EXPECT_EQ(system.Logged(true), (Lines{"agent [--go] [now]", "TeamViewer.exe [--version]",
                                           "Net [Stop] [TeamViewer]", "stdin /dev/null"}));
+}
+
+// Arguments go out in UTF-8 whatever this program's own locale says.
+TEST_F(PosixProcesses, ProgramsAreToldTheirArgumentsAreUtf8) {
+    const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    const char* rows[][3] = {{"C", "C.UTF-8", "C.UTF-8"},
+                             {"", "POSIX", "C.UTF-8"},
+                             {nullptr, nullptr, "C"},
+                             {nullptr, nullptr, nullptr},
+                             {"C.utf8", "C", "C"}};
+    std::optional<std::string> before[3];
+    for (int i = 0; i < 3; ++i)
+        if (const char* value = getenv(names[i]))
+            before[i] = value;
+    setenv("ASR_RECORD_CHARSET", "1", 1);
+    for (const auto& row : rows) {
+        for (int i = 0; i < 3; ++i)
+            row[i] ? setenv(names[i], row[i], 1) : unsetenv(names[i]);
+        RunHiddenAndWait(os, events, u"\"" + text::FromAscii(ASR_RECORDER_PATH) + u"\"");
+    }
+    unsetenv("ASR_RECORD_CHARSET");
+    for (int i = 0; i < 3; ++i)
+        before[i] ? setenv(names[i], before[i]->c_str(), 1) : unsetenv(names[i]);
+    const Lines lines = system.Logged(true);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "charset UTF-8"), std::ssize(rows));
 }
 
 TEST_F(PosixProcesses, TheShellAndTheKeyboardReachTheirLinuxCounterparts) {

@@ -2,12 +2,14 @@
 
 #include "text/Text.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <signal.h>
 #include <spawn.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,6 +73,34 @@ uint32_t ExitCodeFromStatus(int status, const std::optional<uint32_t>& terminate
     return 128u + uint32_t(WTERMSIG(status));
 }
 
+bool NamesUtf8(std::string locale) {
+    for (char& c : locale)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return locale.find("utf-8") != std::string::npos || locale.find("utf8") != std::string::npos;
+}
+
+// Command lines are handed over in UTF-8, so a program is told that its arguments are
+// UTF-8: under the C locale GNU Wget decodes a URL's "%25" a second time, and the service
+// would receive other words than the user typed. Empty when this environment says so.
+std::vector<std::string> EnvironmentSayingUtf8() {
+    const char* deciding = "LC_CTYPE";
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"})
+        if (const char* value = std::getenv(name); value && *value) {
+            if (NamesUtf8(value))
+                return {};
+            // Only LC_ALL outweighs LC_CTYPE.
+            deciding = name == std::string_view("LC_ALL") ? name : "LC_CTYPE";
+            break;
+        }
+    const std::string setting = std::string(deciding) + "=";
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry; ++entry)
+        if (!std::string_view(*entry).starts_with(setting))
+            environment.emplace_back(*entry);
+    environment.push_back(setting + "C.UTF-8");
+    return environment;
+}
+
 } // namespace
 
 std::optional<std::string> LocateProgram(const std::string& name) {
@@ -109,8 +139,14 @@ ProcessId Processes::Spawn(const std::string& program, const std::vector<std::st
     if (!workingFolder.empty() && stat(workingFolder.c_str(), &folder) == 0 &&
         S_ISDIR(folder.st_mode))
         posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
+    const std::vector<std::string> utf8Environment = EnvironmentSayingUtf8();
+    std::vector<char*> environment;
+    for (const std::string& entry : utf8Environment)
+        environment.push_back(const_cast<char*>(entry.c_str()));
+    environment.push_back(nullptr);
     pid_t pid = 0;
-    int failed = posix_spawn(&pid, path->c_str(), &actions, nullptr, argv.data(), environ);
+    int failed = posix_spawn(&pid, path->c_str(), &actions, nullptr, argv.data(),
+                             utf8Environment.empty() ? environ : environment.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed)
         return 0;
