@@ -72,6 +72,7 @@ inline constexpr char DpbVersion1 = 1;
 inline constexpr char DpbUserName = 28;
 inline constexpr char DpbPassword = 29;
 inline constexpr char DpbLcCtype = 48;
+inline constexpr char DpbConnectTimeout = 57;
 inline constexpr char DpbSqlDialect = 63;
 inline constexpr char DpbUtf8FileName = 77;
 

@@ -5,8 +5,13 @@
 #include "database/CloseAdoObject.h"
 #include "database/DatabaseError.h"
 #include "identity/InstallationPaths.h"
+#include "text/Text.h"
 
+#include <arpa/inet.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <unistd.h>
 
 namespace identity {
 namespace {
@@ -48,6 +53,23 @@ TEST(Database, OpensTheServerOfTheIniFileOnceAndClosesWithTheConnection) {
     }
 }
 
+// A listening port that completes connections and then says nothing.
+struct SilentServer {
+    SilentServer() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        bind(socket, reinterpret_cast<sockaddr*>(&address), size);
+        listen(socket, 4);
+        getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size);
+        port = text::FromInt(ntohs(address.sin_port));
+    }
+    ~SilentServer() { close(socket); }
+    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    std::u16string port;
+};
+
 // The client's own codes and messages reach the caller.
 TEST(Database, FailuresCarryTheClientsCodeAndLeaveTheConnectionClosed) {
     TestInstallation installation;
@@ -70,6 +92,13 @@ TEST(Database, FailuresCarryTheClientsCodeAndLeaveTheConnectionClosed) {
     EXPECT_TRUE(codeOf(database + u";user=SYSDBA;password=wrong" + rest).starts_with("335544472 "));
     EXPECT_TRUE(codeOf(u"database=127.0.0.1/3051:/x.fdb;user=SYSDBA;password=tovalquin" + rest)
                     .starts_with("335544721 Unable to complete network request"));
+    // A server that takes the connection and never answers: refused after a while, not
+    // waited for as long as the client's own default of three minutes.
+    const SilentServer silent;
+    auto attach = std::async(std::launch::async, codeOf,
+                             u"database=127.0.0.1/" + silent.port + u":/x.fdb;user=SYSDBA" + rest);
+    ASSERT_EQ(attach.wait_for(std::chrono::minutes(1)), std::future_status::ready);
+    EXPECT_TRUE(attach.get().starts_with("335544421 connection rejected"));
     EXPECT_EQ(codeOf(database + u";user=SYSDBA;password=tovalquin;CHARSET=KOI8R"),
               "0 Unsupported connection character set KOI8R");
     EXPECT_NE(Raised([&] {
