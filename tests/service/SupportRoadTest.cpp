@@ -56,7 +56,7 @@ std::u16string ShownObservation(const ui::markup::Node& node) {
     return {};
 }
 
-TEST_F(SupportRoadTest, FileReuseFinishAndLoseTheService) {
+TEST_F(SupportRoadTest, FileFinishFindOpenAgainAndLoseTheService) {
     const std::u16string number = Request(u"No imprime");
     ASSERT_FALSE(number.empty());
     const std::string n = text::Utf16ToUtf8(number);
