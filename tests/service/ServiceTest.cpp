@@ -171,6 +171,8 @@ TEST(OpenIncidentCheck, KeepsOnlyARecentIncidentOfThisAgent) {
         {"day first", Listing("09/12/2025 10:01:00"), Observed()},
         {"no date", Listing("2025-13-09 10:01:00"), Observed(), -1, -1},
         {"size 0", Listing("2025-12-09 10:01:00", 0), Observed(), -1, -1},
+        {"no number", R"({"SIZE":1,"RS":[{"ID":41,"FECHA":"2025-12-09 10:01:00"}]})", Observed(),
+         -1, -1},
         {"no reply", "", Observed(), -1, -1},
         {"ten digits", recent, Observed("TeamViewer ID = 1234567890"), 7, 9, At(12, 0), 1234567890},
         {"other agent", recent, Observed("TeamViewer ID = 98765432"), -1, -1},
