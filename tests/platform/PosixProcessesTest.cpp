@@ -81,7 +81,7 @@ TEST_F(PosixProcesses, TheShellAndTheKeyboardReachTheirLinuxCounterparts) {
     std::filesystem::create_directory(system.folder / "bin");
     std::filesystem::create_symlink(ASR_RECORDER_PATH, system.folder / "bin" / "onboard");
     const std::string path = getenv("PATH");
-    setenv("PATH", (system.folder / "bin").c_str(), 1);
+    setenv("PATH", ("/nonexistent:" + (system.folder / "bin").string()).c_str(), 1);
     const ProcessId keyboard = StartProgram(os, u"Osk.exe", WindowStyle::Normal);
     setenv("PATH", path.c_str(), 1);
     ASSERT_NE(keyboard, 0u);

@@ -108,6 +108,7 @@ TEST_F(ServiceTest, AReplyThatDidNotArriveWholeIsNoReply) {
         {"{\"ID\":1,}", 0, true},                          // a trailing comma: whole
         {"{\"T\":\"}]'\\\\\"}\r\n", 0, true},              // brackets inside a text
         {"\xEF\xBB\xBF{\"T\":\"{\"}", 0, true},            // a byte-order mark first
+        {"{\"\":1}", 0, true},                             // an empty text first
         {"<html>error</html>", 0, true},                   // not JSON: the parser decides
         {"", 0, false},                                    // an empty body, success status
     };
