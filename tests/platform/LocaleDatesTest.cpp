@@ -24,6 +24,7 @@ TEST(LocaleDates, FormatsAsTheUsersLocaleDoes) {
     EXPECT_EQ(os->FormatDate(December8th2025Noon, DateFormat::LongTime), u"12:00:00");
     EXPECT_EQ(os->FormatDate(December8th2025Noon, DateFormat::GeneralDate), u"08/12/2025 12:00:00");
     EXPECT_EQ(os->FormatDate(45999.0, DateFormat::GeneralDate), u"08/12/2025");
+    EXPECT_EQ(os->FormatDate(45999.9999999, DateFormat::GeneralDate), u"09/12/2025");
     EXPECT_EQ(os->FormatDate(0.25, DateFormat::GeneralDate), u"06:00:00");
     EXPECT_EQ(os->FormatDate(0, DateFormat::ShortDate), u"30/12/1899");
 }

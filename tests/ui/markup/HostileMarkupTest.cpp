@@ -31,6 +31,7 @@ TEST(MarkupLayout, TextFollowsXamlRulesAndPlainTextShowsAsWritten) {
         {u"  <TextBlock>unclosed", {u"  <TextBlock>unclosed"}},
         {u"<TextBlock>x</Textblock>", {u"<TextBlock>x</Textblock>"}},
         {u"<TextBlock Text='it's'/>", {u"<TextBlock Text='it's'/>"}},
+        {u"<TextBlock Text=corto />", {u"corto"}}, // an unquoted value, as the lenient reader takes
         {u"<TextBlock/><TextBlock/>", {u"<TextBlock/><TextBlock/>"}},
     };
     for (const auto& c : cases)
