@@ -52,11 +52,8 @@ TEST_F(PosixProcesses, ProgramsAreFoundAsWindowsFindsThemAndHiddenOnesGetNoTermi
 // Arguments go out in UTF-8 whatever this program's own locale says.
 TEST_F(PosixProcesses, ProgramsAreToldTheirArgumentsAreUtf8) {
     const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
-    const char* rows[][3] = {{"C", "C.UTF-8", "C.UTF-8"},
-                             {"", "POSIX", "C.UTF-8"},
-                             {nullptr, nullptr, "C"},
-                             {nullptr, nullptr, nullptr},
-                             {"C.utf8", "C", "C"}};
+    // Each of the three deciding, with a locale that is not UTF-8.
+    const char* rows[][3] = {{"C", "C.UTF-8", "C.UTF-8"}, {"", "POSIX", "C.UTF-8"}, {"", "", "C"}};
     std::optional<std::string> before[3];
     for (int i = 0; i < 3; ++i)
         if (const char* value = getenv(names[i]))
