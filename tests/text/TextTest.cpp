@@ -111,7 +111,8 @@ TEST(Number, ValReadsTheLeadingNumberAsTheUserTypedIt) {
         // No number at all.
         {u"", 0}, {u"abc", 0}, {u"--1", 0}, {u".", 0}, {u"e5", 0}, {u"   ", 0},
         // Beyond a double.
-        {u"1e-400", 0}, {u"1e400", Overflow}, {u"-12345678901234567890e300", Overflow}};
+        {u"1e-400", 0}, {u"1e400", Overflow}, {u"-12345678901234567890e300", Overflow},
+        {u"0.0001e400", Overflow}};
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ValueOf([&] { return Val(c.text); }), c.value) << Utf16ToUtf8(c.text);
