@@ -322,14 +322,14 @@ TEST(IncidentLookup, StateAndFailureMarkups) {
 
 TEST(IncidentLookup, TypedNumberAndRequest) {
     ServiceTestContext t;
-    t.session.CustomerCode = u"43'1";
+    t.session.CustomerCode = u"43'ñ";
     t.replies = {"{\"ID\":0}", "{\"ID\":0}"};
     EXPECT_EQ(IncidentStatusMarkup(t.context, u"12_34_"), NoDataMarkup);
     EXPECT_EQ(IncidentStatusMarkup(t.context, u"abc"), NoDataMarkup);
     EXPECT_EQ(IncidentStatusMarkup(t.context, u"99999999999"), NoDataMarkup);
     EXPECT_EQ(t.os.started.size(), 2u);
     EXPECT_TRUE(t.Asked(
-        0, u"'NUMERO': '1234', 'TIPO': 30, 'IDTPV': '0', 'CODIGO_CLIENTE': '43\\u00271'}}"));
+        0, u"'NUMERO': '1234', 'TIPO': 30, 'IDTPV': '0', 'CODIGO_CLIENTE': '43\\u0027ñ'}}"));
     EXPECT_TRUE(t.Asked(1, u"'NUMERO': '0'"));
 }
 
