@@ -62,7 +62,7 @@ TEST_F(PosixProcesses, ProgramsAreToldTheirArgumentsAreUtf8) {
     for (const auto& row : rows) {
         for (int i = 0; i < 3; ++i)
             row[i] ? setenv(names[i], row[i], 1) : unsetenv(names[i]);
-        RunHiddenAndWait(os, events, u"\"" + text::FromAscii(ASR_RECORDER_PATH) + u"\"");
+        RunHiddenAndWait(os, events, text::FromAscii("\"" ASR_RECORDER_PATH "\""));
     }
     unsetenv("ASR_RECORD_CHARSET");
     for (int i = 0; i < 3; ++i)
