@@ -21,12 +21,6 @@ void AppendItem(std::string& dpb, char item, const std::string& value) {
 // timeout. The client's own default is three minutes, all of them without a window.
 constexpr uint32_t ConnectTimeoutSeconds = 15;
 
-// Little-endian, as the client reads every number of the parameters.
-std::string FourBytes(uint32_t value) {
-    return {char(value & 0xFF), char(value >> 8 & 0xFF), char(value >> 16 & 0xFF),
-            char(value >> 24 & 0xFF)};
-}
-
 // Database parameters. Every text item is given in UTF-8, which the file-name flag
 // announces, so a path outside ASCII reaches the server intact.
 std::string DatabaseParameters(const ConnectionAttributes& attributes) {
@@ -36,7 +30,7 @@ std::string DatabaseParameters(const ConnectionAttributes& attributes) {
     AppendItem(dpb, firebird::DpbPassword, text::Utf16ToUtf8(attributes.password));
     AppendItem(dpb, firebird::DpbLcCtype, text::Utf16ToUtf8(attributes.characterSet));
     AppendItem(dpb, firebird::DpbSqlDialect, std::string(1, static_cast<char>(attributes.dialect)));
-    AppendItem(dpb, firebird::DpbConnectTimeout, FourBytes(ConnectTimeoutSeconds));
+    AppendItem(dpb, firebird::DpbConnectTimeout, text::LittleEndianBytes(ConnectTimeoutSeconds));
     return dpb;
 }
 

@@ -251,4 +251,9 @@ std::string Utf16ToLatin1(std::u16string_view text) {
     return EncodeSingleByte(text, Latin1FromChar);
 }
 
+std::string LittleEndianBytes(uint32_t value) {
+    return {char(value & 0xFF), char(value >> 8 & 0xFF), char(value >> 16 & 0xFF),
+            char(value >> 24 & 0xFF)};
+}
+
 } // namespace text

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ std::string Utf16ToCp1252(std::u16string_view text);
 // UTF-16 little-endian bytes, as Windows writes its Unicode files; an odd last byte is
 // dropped.
 std::u16string Utf16LeToUtf16(std::string_view bytes);
+
+// A 32-bit number as its four bytes, lowest first: a registry dword, a number in the
+// database client's parameters.
+std::string LittleEndianBytes(uint32_t value);
 
 // ISO-8859-1, the database's character set.
 std::u16string Latin1ToUtf16(std::string_view bytes);

@@ -108,13 +108,6 @@ std::optional<std::string> HexBytes(std::u16string_view list) {
     return bytes;
 }
 
-std::string LittleEndian(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[size_t(i)] = char(value >> (8 * i) & 0xFF);
-    return bytes;
-}
-
 bool IsStringType(uint32_t type) {
     return type == RegistryTypeString || type == RegistryTypeExpandString || type == 7;
 }
@@ -134,7 +127,7 @@ std::optional<RegistryValue> ParseData(std::u16string_view data, bool version5) 
             return RegistryValue{RegistryTypeString, text::Utf16ToCp1252(*textValue) + '\0'};
     if (data.starts_with(u"dword:"))
         if (auto number = DwordNumber(data.substr(6)))
-            return RegistryValue{RegistryTypeDword, LittleEndian(*number)};
+            return RegistryValue{RegistryTypeDword, text::LittleEndianBytes(*number)};
     if (data.starts_with(u"hex:"))
         if (auto bytes = HexBytes(data.substr(4)))
             return RegistryValue{RegistryTypeBinary, *bytes};
