@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 gcovr
     qt6-base-dev dbus fonts-dejavu-core fonts-liberation2 librsvg2-bin libmicrohttpd-dev libsqlite3-dev
     imagemagick fonts-wine
+    wixl msitools osslsigncode openssl faketime binutils-mingw-w64-i686
 )
 
 missing=()

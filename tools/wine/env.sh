@@ -3,8 +3,9 @@
 asr_build_dir=$(cd "${1:?build directory}" && pwd)
 export WINEPREFIX="$asr_build_dir/wineprefix"
 export WINEDEBUG=-all
-# No Mono or Gecko installer dialogs while the prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer dialogs while the prefix is made, and no menu entries or
+# desktop files on this host for the shortcuts programs make.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # The ANSI code page follows the Unix locale; this one gives code page 1252.
 export LC_ALL=C.UTF-8
 # Debian's wine script prefers the 32-bit loader whenever wine32 is installed, and every
