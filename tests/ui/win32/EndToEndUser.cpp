@@ -3,6 +3,8 @@
 // FOLDER\NAME.bmp. Prints what the program told; exit code 1 when it did not get there.
 //   EndToEndUser request FOLDER          terms, company name, a support request
 //   EndToEndUser lookup NUMBER FOLDER    terms, company name, the incident's status
+//   EndToEndUser message                 the first message box of any program: its title
+//                                        and text, then OK (the package's refusals)
 #include "WindowPicture.h"
 #include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
@@ -100,6 +102,13 @@ int Lookup(const std::wstring& number, const std::wstring& folder) {
     return TextOf(status).find(number) == std::wstring::npos;
 }
 
+int Message() {
+    HWND box = WaitFor(L"#32770", nullptr);
+    std::wprintf(L"%ls: %ls\n", TextOf(box).c_str(), TextOf(GetDlgItem(box, 0xFFFF)).c_str());
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -107,5 +116,7 @@ int wmain(int argc, wchar_t** argv) {
         return Request(argv[2]);
     if (argc == 4 && std::wstring(argv[1]) == L"lookup")
         return Lookup(argv[2], argv[3]);
+    if (argc == 2 && std::wstring(argv[1]) == L"message")
+        return Message();
     return 2;
 }
