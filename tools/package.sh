@@ -30,6 +30,7 @@ while (($#)); do
     --out) out=$2 && shift ;;
     --timestamp) timestamp=$2 && shift ;;
     --unsigned) signed=false ;;
+    -h | --help) sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' && exit 0 ;;
     *) echo "package.sh: unknown option $1" >&2 && exit 2 ;;
     esac
     shift

@@ -98,32 +98,37 @@ ctest --preset asan
 # Tests only, never shipped from here: -O1 finds the same warnings as the shops' -O3 build
 # at less than half its compile time.
 windows_flags=(-DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" "${unity[@]}")
-step "Windows build x86_64"
-configure windows "${windows_flags[@]}"
-cmake --build --preset windows
-end_leg
-beside "Windows x86_64 tests under Wine" tools/wine/run-tests.sh build/windows
-
-step "Windows build i686 (the one the shops run)"
-configure windows-i686 "${windows_flags[@]}"
-cmake --build --preset windows-i686
-end_leg
-joined "Windows x86_64 tests under Wine"
-# The Windows end to end runs the build the shops run, where this host can run it.
-end_to_end_build=build/windows-i686
+# The Windows tests run on the build the shops run, where this host can run 32-bit programs.
+# Elsewhere they run on the x86_64 build, and the shops' build is built for its package.
 if tools/wine/runs-32-bit.sh; then
-    beside "Windows i686 tests under Wine" tools/wine/run-tests.sh build/windows-i686
+    windows_preset=windows-i686
 else
-    echo "This host runs no 32-bit programs (its kernel's IA-32 emulation is off): the i686"
-    echo "build is built but cannot be run here; the end to end runs the x86_64 build."
-    end_to_end_build=build/windows
+    windows_preset=windows
+    echo "This host runs no 32-bit programs (its kernel's IA-32 emulation is off): the Windows"
+    echo "tests, the end to end and the package tests run on the x86_64 build."
 fi
+windows_build=build/$windows_preset
+step "Windows build $windows_preset"
+configure "$windows_preset" "${windows_flags[@]}"
+cmake --build --preset "$windows_preset"
+end_leg
+beside "Windows tests under Wine" tools/wine/run-tests.sh "$windows_build"
+
+step "The shops' program, twice in two folders: the same bytes"
+# The second folder has this one's settings and builds only the program.
+configure windows-i686 "${windows_flags[@]}"
+cmake --build --preset windows-i686 --target AsistenciaRemota windows8_import_probe
+cmake -S . -B build/windows-i686-again --preset windows-i686 -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+    "${windows_flags[@]}" >/dev/null
+cmake --build build/windows-i686-again --target AsistenciaRemota -j 2
+tests/package/reproducible.sh build/windows-i686 build/windows-i686-again
+ctest --test-dir build/windows-i686 --output-on-failure --no-tests=error -R Import
 
 step "Fuzzers build"
 configure fuzz -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
 cmake --build --preset fuzz
 end_leg
-[[ -z ${beside_pid["Windows i686 tests under Wine"]:-} ]] || joined "Windows i686 tests under Wine"
+joined "Windows tests under Wine"
 # Each fuzzer for its few seconds, about 3 minutes in all, two at a time: libFuzzer keeps
 # one processor busy. Each log is kept, and shown whole only on a failure.
 fuzz_runs() {
@@ -152,15 +157,17 @@ step "Debug build: the stand-in service"
 configure dev -DCMAKE_CXX_FLAGS_DEBUG=-g1 "${unity[@]}"
 cmake --build --preset dev --target asr_support_service asr_support_admin
 end_leg
-beside "End to end under Wine: the Windows program, Wget.exe and the stand-in service" \
-    tests/ui/win32/end-to-end.sh "$end_to_end_build" build/dev/tools/support-service/asr_support_service
+# One after the other: both talk to the stand-in service on the end to end's port.
+beside "Under Wine: the Windows program end to end, and its package" bash -c \
+    'tests/ui/win32/end-to-end.sh "$0" "$1" win10 && tests/package/package-test.sh "$0" "$1"' \
+    "$windows_build" build/dev/tools/support-service/asr_support_service
 
 step "Debug build, all tests"
 cmake --build --preset dev
 cmake --install build/dev --prefix build/dev/installed >/dev/null
 end_leg
 # The stand-in service's port is the end to end's until it ends.
-joined "End to end under Wine: the Windows program, Wget.exe and the stand-in service"
+joined "Under Wine: the Windows program end to end, and its package"
 printf '==== every leg before the last tests: %d s\n' "$SECONDS"
 # The test runner's own summary comes just before the last leg's time and the total.
 step "Debug tests"
