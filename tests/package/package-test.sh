@@ -15,7 +15,7 @@ out=$build/package-test
 source "$here/../ui/win32/shop.sh"
 rm -rf "$out" && mkdir -p "$out"
 
-if [[ $(objdump -f "$build/src/ui/win32/AsistenciaRemota.exe") == *pei-x86-64* ]]; then
+if [[ $(objdump -f "$(find "$build/src" -name AsistenciaRemota.exe -print -quit)") == *pei-x86-64* ]]; then
     echo "This host runs no 32-bit programs: the packages hold the x86_64 program instead of"
     echo "the 32-bit one the shops get, packaged the same way."
 fi
