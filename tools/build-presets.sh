@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 presets=("$@")
-((${#presets[@]})) || presets=(dev release asan fuzz coverage demo windows windows-i686)
+((${#presets[@]})) || presets=(dev release asan fuzz coverage demo windows windows-i686 shipping)
 for preset in "${presets[@]}"; do
     printf '\n==== %s\n' "$preset"
     started=$SECONDS
