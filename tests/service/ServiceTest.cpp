@@ -61,7 +61,7 @@ TEST_F(ServiceTest, RunsTheToolHiddenIntoAFreshResponseFileAndReadsIt) {
     EXPECT_EQ(FetchServiceReply(context, u"http://h/p?{'a':'é'}", true),
               u"{\"ID\":8,\"T\":\"cañón\"}");
     ASSERT_EQ(os.started.size(), 1u);
-    EXPECT_EQ(os.started[0].commandLine, u"C:\\Velmorn3\\Wget\\Wget.exe --tries=1 --timeout=30 -O "
+    EXPECT_EQ(os.started[0].commandLine, u"C:\\Velmorn3\\Wget\\Wget.exe --tries=1 -O "
                                          u"C:\\Velmorn3\\Wget\\respuesta.json "
                                          u"\"http://h/p?{'a':'\u00C3\u00A9'}\"");
     EXPECT_EQ(os.started[0].style, platform::WindowStyle::Hidden);
