@@ -17,11 +17,28 @@ namespace {
 
 constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
 
-// The name and telephone boxes hold one line: a pasted line break would let a typed
-// "TeamViewer ID = " start a line before the program's own agent line.
+bool IsLineBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// The text on one line: each run of line breaks becomes one blank, so that the words on
+// either side stay apart and nothing in the text starts a line of its own.
+std::u16string OnOneLine(std::u16string_view text) {
+    std::u16string line;
+    line.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at)
+        if (!IsLineBreak(text[at]))
+            line += text[at];
+        else if (at == 0 || !IsLineBreak(text[at - 1]))
+            line += u' ';
+    return line;
+}
+
+// The name and telephone boxes hold one line, whatever was pasted into them: a line break
+// would also let a typed "TeamViewer ID = " start a line before the program's agent line.
 void KeepContactOnOneLine(session::SessionState& session) {
     for (std::u16string* field : {&session.ContactName, &session.ContactPhone})
-        std::erase_if(*field, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+        *field = OnOneLine(*field);
 }
 
 std::u16string NewIncidentText(const session::SessionState& session) {
