@@ -41,12 +41,15 @@ void KeepContactOnOneLine(session::SessionState& session) {
         *field = OnOneLine(*field);
 }
 
+// The profile's texts come from the shop's database, where an address holds several
+// lines; here they stay on the program's lines, before its agent line.
 std::u16string NewIncidentText(const session::SessionState& session) {
-    std::u16string text = u"Cliente:" + session.CustomerCode + u" " + session.CustomerName + u"\n";
-    text += u"Terminal: " + session.TerminalText;
+    std::u16string text =
+        u"Cliente:" + session.CustomerCode + u" " + OnOneLine(session.CustomerName) + u"\n";
+    text += u"Terminal: " + OnOneLine(session.TerminalText);
     if (session.UsesTouchScreen)
         text += u" (pantalla táctil)";
-    text += u" Almacén: " + session.WarehouseText + u"\n";
+    text += u" Almacén: " + OnOneLine(session.WarehouseText) + u"\n";
     if (!session.ContactName.empty())
         text += u"Contacto: " + session.ContactName + u" ";
     if (!session.ContactPhone.empty())

@@ -27,8 +27,9 @@ std::u16string ListingUrl(const session::Context& context) {
 }
 
 // Where the program's own agent line starts: the first marker at the start of a line.
-// Typed texts never start a line before it (the contact's name and telephone are kept on
-// one line), so a marker typed by the user cannot decide whose incident it is.
+// Nothing before it starts a line of its own (the contact's and the profile's texts are
+// kept on one line), so a marker typed by the user, or held in the shop's database,
+// cannot decide whose incident it is.
 std::optional<size_t> AgentLine(std::u16string_view observation) {
     for (size_t at = observation.find(AgentMarker); at != std::u16string_view::npos;
          at = observation.find(AgentMarker, at + 1))
