@@ -1,6 +1,7 @@
 #include "service/IncidentFiling.h"
 
 #include "agent/AgentDiscovery.h"
+#include "service/OpenIncidentCheck.h"
 #include "service/ReplyValues.h"
 #include "service/RequestDocument.h"
 #include "service/RequestTemplates.h"
@@ -10,12 +11,11 @@
 
 #include "json/clsJson.h"
 #include <algorithm>
+#include <optional>
 
 namespace service {
 
 namespace {
-
-constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
 
 bool IsLineBreak(char16_t c) {
     return c == u'\r' || c == u'\n';
@@ -60,16 +60,19 @@ std::u16string NewIncidentText(const session::SessionState& session) {
     return text;
 }
 
-// The agent was not detected when the incident was filed: name the one running now.
-std::u16string WithAgentCompleted(session::Context& context, const std::u16string& observation) {
-    const std::u16string notDetected =
-        std::u16string(AgentMarker) + std::u16string(agent::NotFoundText);
-    if (observation.find(notDetected) == std::u16string::npos)
-        return observation;
+// The agent was not detected when the incident was filed: its agent line names the one
+// running now. That line alone: the same words typed into a problem stay as typed.
+void CompleteAgentLine(session::Context& context, std::u16string& observation) {
+    const std::optional<size_t> line = AgentLine(observation);
+    if (!line)
+        return;
+    const size_t value = *line + AgentMarker.size();
+    if (!std::u16string_view(observation).substr(value).starts_with(agent::NotFoundText))
+        return;
     const std::u16string clientId = context.session.AgentClientId.empty()
                                         ? agent::GetAgentClientId(context)
                                         : context.session.AgentClientId;
-    return text::ReplaceAll(observation, notDetected, std::u16string(AgentMarker) + clientId);
+    observation.replace(value, agent::NotFoundText.size(), clientId);
 }
 
 void AppendReconnectionNote(session::Context& context) {
@@ -82,7 +85,7 @@ void AppendReconnectionNote(session::Context& context) {
     if (!session.ContactPhone.empty())
         text += u"   Teléfono: " + session.ContactPhone + u"\n";
     if (!session.ProblemText.empty()) {
-        text = WithAgentCompleted(context, text);
+        CompleteAgentLine(context, text);
         text += u"   Problema: " + session.ProblemText;
     }
 }
