@@ -3,7 +3,7 @@
 //   asr_support_admin DATABASE add-line NUMBER TEXT
 //   asr_support_admin DATABASE state NUMBER STATE      (1 in progress ... 2 finished)
 //   asr_support_admin DATABASE show NUMBER
-//   asr_support_admin DATABASE fault KIND [BYTES] [FUNCTION]
+//   asr_support_admin DATABASE fault KIND [BYTES|SECONDS] [FUNCTION[,FUNCTION...]]
 //   asr_support_admin DATABASE requests [FUNCTION]
 // A fault spoils every reply (or those of FUNCTION alone: GETAVISOS, SETDOC, GETDOC, or
 // several joined by commas) after the work is done: none, http500, truncate (half the
