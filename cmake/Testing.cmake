@@ -18,11 +18,21 @@ else()
 endif()
 include(GoogleTest)
 
-# asr_add_test(NAME sources... LIBS libs...): one test program, its cases discovered by ctest.
+# asr_add_test(NAME sources... LIBS libs... [WAITING FILTER]): one test program, its cases
+# discovered by ctest. The cases of the GoogleTest filter WAITING wait on real time for
+# most of a minute: ctest starts them first, so that they wait beside the other tests.
 function(asr_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "WAITING" "SOURCES;LIBS;PROPERTIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    if(NOT ARG_WAITING)
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+            PROPERTIES LABELS ${name} ${ARG_PROPERTIES})
+        return()
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS ${name} ${ARG_PROPERTIES})
+        TEST_FILTER "-${ARG_WAITING}" PROPERTIES LABELS ${name} ${ARG_PROPERTIES})
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+        TEST_FILTER "${ARG_WAITING}"
+        PROPERTIES LABELS ${name} COST 10000 TIMEOUT 90 ${ARG_PROPERTIES})
 endfunction()

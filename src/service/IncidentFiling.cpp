@@ -1,6 +1,7 @@
 #include "service/IncidentFiling.h"
 
 #include "agent/AgentDiscovery.h"
+#include "service/OpenIncidentCheck.h"
 #include "service/ReplyValues.h"
 #include "service/RequestDocument.h"
 #include "service/RequestTemplates.h"
@@ -10,26 +11,45 @@
 
 #include "json/clsJson.h"
 #include <algorithm>
+#include <optional>
 
 namespace service {
 
 namespace {
 
-constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
-
-// The name and telephone boxes hold one line: a pasted line break would let a typed
-// "TeamViewer ID = " start a line before the program's own agent line.
-void KeepContactOnOneLine(session::SessionState& session) {
-    for (std::u16string* field : {&session.ContactName, &session.ContactPhone})
-        std::erase_if(*field, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+bool IsLineBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
 }
 
+// The text on one line: each run of line breaks becomes one blank, so that the words on
+// either side stay apart and nothing in the text starts a line of its own.
+std::u16string OnOneLine(std::u16string_view text) {
+    std::u16string line;
+    line.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at)
+        if (!IsLineBreak(text[at]))
+            line += text[at];
+        else if (at == 0 || !IsLineBreak(text[at - 1]))
+            line += u' ';
+    return line;
+}
+
+// The name and telephone boxes hold one line, whatever was pasted into them: a line break
+// would also let a typed "TeamViewer ID = " start a line before the program's agent line.
+void KeepContactOnOneLine(session::SessionState& session) {
+    for (std::u16string* field : {&session.ContactName, &session.ContactPhone})
+        *field = OnOneLine(*field);
+}
+
+// The profile's texts come from the shop's database, where an address holds several
+// lines; here they stay on the program's lines, before its agent line.
 std::u16string NewIncidentText(const session::SessionState& session) {
-    std::u16string text = u"Cliente:" + session.CustomerCode + u" " + session.CustomerName + u"\n";
-    text += u"Terminal: " + session.TerminalText;
+    std::u16string text =
+        u"Cliente:" + session.CustomerCode + u" " + OnOneLine(session.CustomerName) + u"\n";
+    text += u"Terminal: " + OnOneLine(session.TerminalText);
     if (session.UsesTouchScreen)
         text += u" (pantalla táctil)";
-    text += u" Almacén: " + session.WarehouseText + u"\n";
+    text += u" Almacén: " + OnOneLine(session.WarehouseText) + u"\n";
     if (!session.ContactName.empty())
         text += u"Contacto: " + session.ContactName + u" ";
     if (!session.ContactPhone.empty())
@@ -40,16 +60,19 @@ std::u16string NewIncidentText(const session::SessionState& session) {
     return text;
 }
 
-// The agent was not detected when the incident was filed: name the one running now.
-std::u16string WithAgentCompleted(session::Context& context, const std::u16string& observation) {
-    const std::u16string notDetected =
-        std::u16string(AgentMarker) + std::u16string(agent::NotFoundText);
-    if (observation.find(notDetected) == std::u16string::npos)
-        return observation;
+// The agent was not detected when the incident was filed: its agent line names the one
+// running now. That line alone: the same words typed into a problem stay as typed.
+void CompleteAgentLine(session::Context& context, std::u16string& observation) {
+    const std::optional<size_t> line = AgentLine(observation);
+    if (!line)
+        return;
+    const size_t value = *line + AgentMarker.size();
+    if (!std::u16string_view(observation).substr(value).starts_with(agent::NotFoundText))
+        return;
     const std::u16string clientId = context.session.AgentClientId.empty()
                                         ? agent::GetAgentClientId(context)
                                         : context.session.AgentClientId;
-    return text::ReplaceAll(observation, notDetected, std::u16string(AgentMarker) + clientId);
+    observation.replace(value, agent::NotFoundText.size(), clientId);
 }
 
 void AppendReconnectionNote(session::Context& context) {
@@ -62,7 +85,7 @@ void AppendReconnectionNote(session::Context& context) {
     if (!session.ContactPhone.empty())
         text += u"   Teléfono: " + session.ContactPhone + u"\n";
     if (!session.ProblemText.empty()) {
-        text = WithAgentCompleted(context, text);
+        CompleteAgentLine(context, text);
         text += u"   Problema: " + session.ProblemText;
     }
 }

@@ -16,7 +16,6 @@ namespace service {
 
 namespace {
 
-constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
 constexpr int64_t ReusableHours = 6;
 
 std::u16string ListingUrl(const session::Context& context) {
@@ -24,17 +23,6 @@ std::u16string ListingUrl(const session::Context& context) {
         context, FillTemplate(GetAvisosTemplate,
                               {{u"##CODIGO##", EscapeDocumentString(context.session.CustomerCode)},
                                {u"##IDTPV##", u"0"}}));
-}
-
-// Where the program's own agent line starts: the first marker at the start of a line.
-// Typed texts never start a line before it (the contact's name and telephone are kept on
-// one line), so a marker typed by the user cannot decide whose incident it is.
-std::optional<size_t> AgentLine(std::u16string_view observation) {
-    for (size_t at = observation.find(AgentMarker); at != std::u16string_view::npos;
-         at = observation.find(AgentMarker, at + 1))
-        if (at == 0 || observation[at - 1] == u'\n')
-            return at;
-    return std::nullopt;
 }
 
 // The observation of the incident's first line; a missing line or observation leaves
@@ -66,6 +54,14 @@ void TakeRecentIncident(session::Context& context, json::clsJson& parser,
 }
 
 } // namespace
+
+std::optional<size_t> AgentLine(std::u16string_view observation) {
+    for (size_t at = observation.find(AgentMarker); at != std::u16string_view::npos;
+         at = observation.find(AgentMarker, at + 1))
+        if (at == 0 || observation[at - 1] == u'\n')
+            return at;
+    return std::nullopt;
+}
 
 void ClearOpenIncident(session::SessionState& session) {
     session.OpenIncidentId = -1;

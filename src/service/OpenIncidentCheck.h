@@ -3,10 +3,20 @@
 #include "session/Context.h"
 #include "session/SessionState.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace service {
+
+// What starts the agent line the program writes into a new incident's observation.
+inline constexpr std::u16string_view AgentMarker = u"TeamViewer ID = ";
+
+// Where the observation's agent line starts: the first line that starts with the marker.
+// Nothing before it starts a line of its own (the contact's and the profile's texts are
+// kept on one line), so a marker typed by the user, or held in the shop's database,
+// cannot decide whose incident it is.
+std::optional<size_t> AgentLine(std::u16string_view observation);
 
 // Open-incident fields back to "no open incident": ids -1, date 0, texts empty.
 void ClearOpenIncident(session::SessionState& session);

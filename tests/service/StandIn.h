@@ -34,17 +34,32 @@ public:
     bool shortPolls = false;
 };
 
-// A test installation whose fetch tool is the real wget, the stand-in service on a free
-// port of 127.0.0.1 with a fresh database (its log in service.log), and a context on them.
-struct StandIn : fixtures::ScratchFolder {
-    StandIn() {
+// A test installation whose fetch tool is the real wget, with the agent 987654321, and a
+// context on them. Each has its own response file, so that several can ask at once.
+struct Workstation : fixtures::ScratchFolder {
+    Workstation() {
         Write("Velmorn3/Wget/Wget.exe", "#!/bin/sh\nexec wget -q \"$@\"\n");
         std::filesystem::permissions(folder / "Velmorn3/Wget/Wget.exe",
                                      std::filesystem::perms::owner_all);
         Write("registry.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\TeamViewer]"
                               "\r\n\"ClientID\"=dword:3ade68b1\r\n"); // 987654321
-        Start();
     }
+
+    FixedClockOs os{folder / "registry.reg", false};
+    fixtures::FakeDialogs dialogs;
+    fixtures::FakeEventPump events;
+    session::SessionState session;
+    session::Context context{os,
+                             dialogs,
+                             events,
+                             session,
+                             {text::Utf8ToUtf16((folder / "Velmorn3").string()), u'/', u"", u""}};
+};
+
+// A workstation with the stand-in service on a free port of 127.0.0.1, a fresh database
+// (its log in service.log), as the context's service host.
+struct StandIn : Workstation {
+    StandIn() { Start(); }
     ~StandIn() { Stop(); }
 
     void Start() {
@@ -89,15 +104,6 @@ struct StandIn : fixtures::ScratchFolder {
 
     std::string database = folder / "incidents.db";
     pid_t service = 0;
-    FixedClockOs os{folder / "registry.reg", false};
-    fixtures::FakeDialogs dialogs;
-    fixtures::FakeEventPump events;
-    session::SessionState session;
-    session::Context context{os,
-                             dialogs,
-                             events,
-                             session,
-                             {text::Utf8ToUtf16((folder / "Velmorn3").string()), u'/', u"", u""}};
 };
 
 } // namespace service::test_support

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <thread>
 
 namespace service {
 namespace {
@@ -184,6 +185,109 @@ TEST_F(SupportRoadTest, OneStrayByteSpoilsNoAccent) {
     Fault("bad-byte GETDOC");
     const ui::markup::Document view = ui::markup::Parse(IncidentStatusMarkup(context, number));
     EXPECT_EQ(ShownObservation(view.root), stored);
+}
+
+// A busy day: the service does the work and answers after more than 30 s, well within the
+// poll limit. Three workstations ask at once, each into its own response file.
+TEST_F(SupportRoadTest, ASlowServiceIsStillAnAnswer) {
+    const std::u16string open = Request(u"No imprime");
+    ASSERT_FALSE(open.empty());
+    CheckOpenIncident(context);
+    ASSERT_EQ(session.OpenIncidentNumber, open);
+    const int64_t incidents = IncidentsOf(session.CustomerCode);
+    Workstation checking, filing, reconnecting;
+    for (Workstation* workstation : {&checking, &filing, &reconnecting}) {
+        workstation->session = session;
+        workstation->context.config.serviceHost = context.config.serviceHost;
+    }
+    filing.session.CustomerCode = u"4300099"; // another shop: the check must not meet it
+    ClearOpenIncident(filing.session);
+    reconnecting.session.ProblemText = u"Sigue lento";
+    Fault("slow 33 GETAVISOS,SETDOC");
+    std::u16string filed, reconnected;
+    {
+        std::jthread check([&] { CheckOpenIncident(checking.context); });
+        std::jthread file([&] { filed = FileIncident(filing.context); });
+        std::jthread reconnect([&] { reconnected = FileIncident(reconnecting.context); });
+    }
+    EXPECT_EQ(checking.session.OpenIncidentNumber, open) << "the open incident is continued";
+    EXPECT_FALSE(filed.empty()) << "filed, and the user is told so";
+    EXPECT_EQ(reconnected, open);
+    EXPECT_TRUE(Stored(open).ends_with(u"   Problema: Sigue lento"));
+    EXPECT_EQ(IncidentsOf(session.CustomerCode), incidents) << "continued, not filed again";
+    EXPECT_EQ(IncidentsOf(filing.session.CustomerCode), 1) << "one filing per click";
+}
+
+TEST_F(SupportRoadTest, APastedLineBreakInTheNameOrTelephoneIsOneSpace) {
+    const struct {
+        std::u16string typed, stored;
+    } rows[] = {{u"Eva\r\nMaría López", u"Eva María López"},
+                {u"Eva\nMaría López", u"Eva María López"},
+                {u"Eva\r\n\r\n\nMaría López", u"Eva María López"},
+                {u"Eva\rMaría López", u"Eva María López"},
+                {u"600\r\n123 456", u"600 123 456"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(text::Utf16ToUtf8(row.stored));
+        session.ContactName = session.ContactPhone = row.typed;
+        ClearOpenIncident(session);
+        const std::u16string number = FileIncident(context);
+        ASSERT_FALSE(number.empty());
+        EXPECT_NE(Stored(number).find(u"\nContacto: " + row.stored + u" Teléfono: " + row.stored +
+                                      u"\n\nTeamViewer ID = "),
+                  std::u16string::npos)
+            << text::Utf16ToUtf8(Stored(number));
+        session.ContactName = session.ContactPhone = row.typed;
+        EXPECT_EQ(Request(u"Sigue"), number);
+        EXPECT_TRUE(Stored(number).ends_with(u"\n   Contacto: " + row.stored + u"    Teléfono: " +
+                                             row.stored + u"\n   Problema: Sigue"))
+            << text::Utf16ToUtf8(Stored(number));
+    }
+}
+
+// The profile's texts come from the shop's database: an address holds several lines.
+TEST_F(SupportRoadTest, OnlyTheProgramsOwnAgentLineDecidesWhoseIncidentItIs) {
+    const std::u16string marker = u"\r\nTeamViewer ID = 1\r\n";
+    std::u16string session::SessionState::*const fields[] = {&session::SessionState::CustomerName,
+                                                             &session::SessionState::TerminalText,
+                                                             &session::SessionState::WarehouseText};
+    for (int32_t row = 0; row < 3; ++row) {
+        const session::SessionState profile = session;
+        session.CustomerCode = u"430001" + text::FromInt(row);
+        session.*fields[row] = u"Calle Mayor 1" + marker + u"Polígono Sur";
+        SCOPED_TRACE(row);
+        const std::u16string number = Request(u"No imprime");
+        ASSERT_FALSE(number.empty());
+        EXPECT_NE(Stored(number).find(u"Calle Mayor 1 TeamViewer ID = 1 Polígono Sur"),
+                  std::u16string::npos)
+            << "on the program's line, every word kept";
+        EXPECT_EQ(Request(u"Sigue"), number) << "the same workstation continues its incident";
+        EXPECT_EQ(IncidentsOf(session.CustomerCode), 1);
+        session = profile;
+    }
+}
+
+TEST_F(SupportRoadTest, AReconnectionCompletesOnlyTheProgramsOwnAgentLine) {
+    const std::u16string notDetected = u"TeamViewer ID = Imposible de detectar";
+    session.AgentClientId = u"Imposible de detectar";
+    const std::u16string number = Request(u"Ayer: " + notDetected);
+    ASSERT_FALSE(number.empty());
+    const std::u16string filed = Stored(number);
+    const std::u16string ownLines = u"\n\n" + notDetected + u"\nIncidencia: Ayer: " + notDetected;
+    ASSERT_TRUE(filed.ends_with(ownLines));
+    std::u16string completed = filed;
+    completed.replace(filed.size() - ownLines.size() + 2, notDetected.size(),
+                      u"TeamViewer ID = 987654321");
+    // On a reconnection the form reads no ClientID: the running agent's is written.
+    session.AgentClientId.clear();
+    EXPECT_EQ(Request(u"Hoy: " + notDetected), number);
+    const std::u16string once = Stored(number);
+    EXPECT_TRUE(once.starts_with(completed)) << text::Utf16ToUtf8(once);
+    EXPECT_TRUE(once.ends_with(u"   Problema: Hoy: " + notDetected));
+    // The agent line already names the agent: what was typed stays as typed.
+    EXPECT_EQ(Request(u"Otra vez"), number);
+    const std::u16string twice = Stored(number);
+    EXPECT_TRUE(twice.starts_with(once)) << text::Utf16ToUtf8(twice);
+    EXPECT_TRUE(twice.ends_with(u"   Problema: Otra vez"));
 }
 
 TEST_F(SupportRoadTest, TheServiceReceivesEveryFieldAsMeant) {

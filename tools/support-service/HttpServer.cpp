@@ -54,12 +54,12 @@ MHD_Response* ResponseFor(const HttpReply& reply) {
                                            MHD_RESPMEM_MUST_COPY);
 }
 
-// Holds the connection without a word until the server stops (or the limit passes).
-MHD_Result NeverAnswer(const std::atomic<bool>& stopping) {
-    const auto until = std::chrono::steady_clock::now() + NeverAnswerLimit;
+// Holds the connection without a word for that long: false when the server stops first.
+bool Hold(std::chrono::seconds duration, const std::atomic<bool>& stopping) {
+    const auto until = std::chrono::steady_clock::now() + duration;
     while (!stopping && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return MHD_NO;
+    return !stopping;
 }
 
 MHD_Result Answer(MHD_Connection* connection, const HttpReply& reply) {
@@ -86,7 +86,13 @@ MHD_Result HandleConnection(void* server, MHD_Connection* connection, const char
         reply = HandleRequest(shared.store, *target);
     }
     std::fprintf(stderr, "%s\n", reply.log.c_str());
-    return reply.neverAnswer ? NeverAnswer(shared.stopping) : Answer(connection, reply);
+    if (reply.neverAnswer) {
+        Hold(NeverAnswerLimit, shared.stopping);
+        return MHD_NO;
+    }
+    if (!Hold(std::chrono::seconds(reply.delaySeconds), shared.stopping))
+        return MHD_NO;
+    return Answer(connection, reply);
 }
 
 } // namespace

@@ -226,14 +226,25 @@ HttpReply ErrorReply(const Refusal& refusal) {
 
 struct Fault {
     std::string kind;
-    size_t bytes = 0;
+    size_t bytes = 0; // the seconds of a slow reply
 };
+
+// True when the list of functions, joined by commas, names this one.
+bool Names(std::string_view list, std::string_view function) {
+    for (size_t start = 0; start <= list.size();) {
+        const size_t end = std::min(list.find(',', start), list.size());
+        if (list.substr(start, end - start) == function)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
 
 // The operator's fault when it applies to this request.
 std::optional<Fault> FaultFor(IncidentStore& store, const std::u16string& function) {
     const std::string kind = store.Setting("fault");
     const std::string onlyFor = store.Setting("fault-function");
-    if (kind.empty() || kind == "none" || (!onlyFor.empty() && onlyFor != Utf8Of(function)))
+    if (kind.empty() || kind == "none" || (!onlyFor.empty() && !Names(onlyFor, Utf8Of(function))))
         return std::nullopt;
     const std::string bytes = store.Setting("fault-bytes");
     return Fault{kind, bytes.empty() ? 0 : size_t(std::stoull(bytes))};
@@ -257,6 +268,8 @@ void ApplyFault(const Fault& fault, HttpReply& reply) {
         reply.announcedLength = whole;
     } else if (fault.kind == "hang") {
         reply.neverAnswer = true;
+    } else if (fault.kind == "slow") { // a busy day: the whole reply, late
+        reply.delaySeconds = unsigned(fault.bytes);
     } else if (fault.kind == "bad-byte" && reply.body.starts_with('{')) {
         // One byte that is no UTF-8, in a field the client never reads.
         reply.body.insert(1, "\"SERVIDOR\":\"\xFF\",");

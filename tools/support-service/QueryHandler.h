@@ -14,9 +14,10 @@ struct HttpReply {
     std::string body;
     std::string log; // one line saying what was asked and what came of it
     // Faults of the connection: a length announced beyond the body (the connection then
-    // drops after the body), or a reply that never comes.
+    // drops after the body), a reply that never comes, or one that comes whole but late.
     std::optional<size_t> announcedLength = std::nullopt;
     bool neverAnswer = false;
+    unsigned delaySeconds = 0;
 };
 
 // The query text as a form-decoding web server reads it, once: "%XX" escapes become
@@ -28,8 +29,8 @@ std::string FormDecode(std::string_view query);
 // document or credential, or a document that lacks a field its request always carries,
 // gets a JSON error reply. Every request on the service path is recorded as decoded, and
 // its raw target kept as the setting "last-request". The operator's fault, when one is
-// switched on (settings "fault", "fault-bytes", "fault-function"), spoils the reply after
-// the work is done.
+// switched on (settings "fault", "fault-bytes", "fault-function": one function or several
+// joined by commas), spoils the reply after the work is done.
 HttpReply HandleRequest(IncidentStore& store, std::string_view target);
 
 // The incident as GETDOC gives it.

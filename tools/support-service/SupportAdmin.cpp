@@ -3,13 +3,14 @@
 //   asr_support_admin DATABASE add-line NUMBER TEXT
 //   asr_support_admin DATABASE state NUMBER STATE      (1 in progress ... 2 finished)
 //   asr_support_admin DATABASE show NUMBER
-//   asr_support_admin DATABASE fault KIND [BYTES] [FUNCTION]
+//   asr_support_admin DATABASE fault KIND [BYTES|SECONDS] [FUNCTION[,FUNCTION...]]
 //   asr_support_admin DATABASE requests [FUNCTION]
-// A fault spoils every reply (or those of FUNCTION alone: GETAVISOS, SETDOC, GETDOC) after
-// the work is done: none, http500, truncate (half the body), cut BYTES (the body cut, its
-// length matching), cut-short BYTES (the connection drops after BYTES of a longer body),
-// drop (the connection drops before the body), hang (no reply ever), bad-byte (one byte
-// that is no UTF-8, in a field the client never reads).
+// A fault spoils every reply (or those of FUNCTION alone: GETAVISOS, SETDOC, GETDOC, or
+// several joined by commas) after the work is done: none, http500, truncate (half the
+// body), cut BYTES (the body cut, its length matching), cut-short BYTES (the connection
+// drops after BYTES of a longer body), drop (the connection drops before the body), hang
+// (no reply ever), slow SECONDS (the whole reply after SECONDS), bad-byte (one byte that
+// is no UTF-8, in a field the client never reads).
 #include "IncidentStore.h"
 #include "QueryHandler.h"
 
@@ -27,8 +28,8 @@ int Usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s DATABASE assign NUMBER OPERATOR GROUP | add-line NUMBER TEXT |\n"
                  "       state NUMBER STATE | show NUMBER | requests [FUNCTION] |\n"
-                 "       fault none|http500|truncate|cut|cut-short|drop|hang|bad-byte [BYTES] "
-                 "[FUNCTION]\n",
+                 "       fault none|http500|truncate|cut|cut-short|drop|hang|slow|bad-byte "
+                 "[BYTES|SECONDS] [FUNCTION[,FUNCTION...]]\n",
                  program);
     return 2;
 }
