@@ -1,16 +1,16 @@
 // One start-up of the Windows program for the start-up benchmark under Wine
 // (asr_bench_startup_wine), in a process of its own:
 //   asr_startup_probe_win32 program|baseline INSTALLATION
-// "program" is the real program's start-up (ui::win32::RunProgram, as WinMain.cpp runs it)
+// "program" is the real program's start-up (app::win32::RunProgram, as WinMain.cpp runs it)
 // up to its terms window (the Splash form: its class and caption); "baseline" is a bare
 // Win32 program that shows one window of the main window's size. At the first paint of that
 // window it prints "painted WORKING_SET_KB" and ends. The first paint is the window's own
 // WM_PAINT handled (background, pictures; its controls paint after it), the point the Qt
 // probe stops at too.
 #include "app/ProductionConfiguration.h"
+#include "app/win32/Program.h"
 #include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
-#include "ui/win32/Program.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
 
@@ -108,7 +108,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     session::Configuration config = app::ProductionConfiguration();
     config.installDir = ui::win32::FromWide(__wargv[2]);
     try {
-        ui::win32::RunProgram(config);
+        app::win32::RunProgram(config);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
     }

@@ -46,7 +46,7 @@ wine reg add "$agent" /v InstallationDirectory /t REG_SZ /d 'C:\Velmorn3\TeamVie
 service_pid=$!
 for _ in $(seq 100); do grep -q listening "$out/service.log" && break; sleep 0.1; done
 
-program=$build/src/ui/win32/AsistenciaRemotaPrueba.exe
+program=$build/src/app/win32/AsistenciaRemotaPrueba.exe
 user=$build/tests/ui/win32/EndToEndUser.exe
 folder=$(winepath -w "$out")
 # run NAME USER_ARGUMENTS...: the program and its user side by side; the user's report
@@ -88,5 +88,5 @@ admin fault none
 
 for picture in "$out"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
 echo "incident $number filed and looked up; pictures: $(ls "$out"/*.png | tr '\n' ' ')"
-echo "AsistenciaRemota.exe: $(stat -c %s "$build/src/ui/win32/AsistenciaRemota.exe") bytes"
+echo "AsistenciaRemota.exe: $(stat -c %s "$build/src/app/win32/AsistenciaRemota.exe") bytes"
 echo "end-to-end: 4 passed, 0 failed"

@@ -1,4 +1,4 @@
-#include "ui/win32/Program.h"
+#include "app/win32/Program.h"
 
 #include "app/Main.h"
 #include "platform/SystemOs.h"
@@ -8,22 +8,22 @@
 #include "ui/win32/Win32EventPump.h"
 #include "ui/win32/Win32ViewFactory.h"
 
-namespace ui::win32 {
+namespace app::win32 {
 
 int RunProgram(const session::Configuration& config) {
     auto os = platform::CreateSystemOs(config.installDir);
-    Win32Dialogs dialogs;
-    Win32EventPump events;
+    ui::win32::Win32Dialogs dialogs;
+    ui::win32::Win32EventPump events;
     session::SessionState session;
     session::Context context{*os, dialogs, events, session, config};
-    Win32ViewFactory views;
-    Windows windows(context, views);
+    ui::win32::Win32ViewFactory views;
+    ui::Windows windows(context, views);
 
-    app::Main(context, windows);
+    Main(context, windows);
     MSG message;
     while (windows.AnyLoaded() && ::GetMessageW(&message, nullptr, 0, 0) > 0)
-        DispatchWithNavigation(&message);
+        ui::win32::DispatchWithNavigation(&message);
     return 0;
 }
 
-} // namespace ui::win32
+} // namespace app::win32

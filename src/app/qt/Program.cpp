@@ -1,4 +1,4 @@
-#include "ui/qt/Program.h"
+#include "app/qt/Program.h"
 
 #include "app/Main.h"
 #include "platform/SystemOs.h"
@@ -8,23 +8,23 @@
 
 #include <QApplication>
 
-namespace ui::qt {
+namespace app::qt {
 
 int RunProgram(const session::Configuration& config) {
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(ui::qt::ProgramIcon());
     auto os = platform::CreateSystemOs(config.installDir);
-    QtDialogs dialogs;
-    QtEventPump events;
+    ui::qt::QtDialogs dialogs;
+    ui::qt::QtEventPump events;
     session::SessionState session;
     session::Context context{*os, dialogs, events, session, config};
-    QtViewFactory views(*os, [] { QCoreApplication::exit(0); });
-    Windows windows(context, views);
+    ui::qt::QtViewFactory views(*os, [] { QCoreApplication::exit(0); });
+    ui::Windows windows(context, views);
 
-    app::Main(context, windows);
+    Main(context, windows);
     const int status = windows.AnyLoaded() ? QApplication::exec() : 0;
     // The closed windows go now, with the run they belong to.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;
 }
 
-} // namespace ui::qt
+} // namespace app::qt
