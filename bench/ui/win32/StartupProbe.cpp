@@ -16,7 +16,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <psapi.h>
 #include <string>
 
@@ -48,6 +47,12 @@ LRESULT CALLBACK Created(int code, WPARAM w, LPARAM l) {
         const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs;
         wchar_t type[64] = L"";
         ::GetClassNameW(window, type, 64);
+        // The program tells a failed start-up in a box, which would wait for a user forever.
+        if (std::wstring(type) == L"#32770") {
+            std::fprintf(stderr, "a message box before the first paint: the start-up failed\n");
+            std::fflush(stderr);
+            ::TerminateProcess(::GetCurrentProcess(), 1);
+        }
         if (std::wstring(type) == watchedClass &&
             (watchedCaption.empty() || (create->lpszName && create->lpszName == watchedCaption)))
             ::SetWindowSubclass(window, Painted, 0, 0);
@@ -107,10 +112,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The program's own configuration, in the installation given.
     session::Configuration config = app::ProductionConfiguration();
     config.installDir = ui::win32::FromWide(__wargv[2]);
-    try {
-        app::win32::RunProgram(config);
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
-    }
+    app::win32::RunProgram(config);
     return 1;
 }
