@@ -90,22 +90,5 @@ TEST(ViewEventsTest, TheTableAnswersPlacesOrderAndPixels) {
     EXPECT_EQ(Pixels(TwipsRect{7, 8, 8, 22}, 96), (PixelRect{0, 1, 1, 1}));
 }
 
-// A window smaller than its table scrolls as little as it can to show a control whole.
-TEST(ViewEventsTest, AScrolledWindowShowsTheFocusedControl) {
-    const ScrollAxis axis{.content = 631, .visible = 400, .offset = 0};
-    EXPECT_EQ(MaxScroll(axis), 231);
-    EXPECT_EQ(MaxScroll({.content = 300, .visible = 400}), 0);
-    EXPECT_EQ(ClampScroll({.content = 631, .visible = 400, .offset = 500}), 231);
-    EXPECT_EQ(ClampScroll({.content = 631, .visible = 400, .offset = -3}), 0);
-    EXPECT_EQ(ScrollIntoView(axis, 100, 41), 0);   // already shows
-    EXPECT_EQ(ScrollIntoView(axis, 380, 41), 21);  // its bottom edge to the view's
-    EXPECT_EQ(ScrollIntoView(axis, 600, 31), 231); // the last one, to the end
-    const ScrollAxis scrolled{.content = 631, .visible = 400, .offset = 200};
-    EXPECT_EQ(ScrollIntoView(scrolled, 100, 41), 100); // its top edge to the view's
-    EXPECT_EQ(ScrollIntoView(scrolled, 250, 41), 200);
-    EXPECT_EQ(ScrollIntoView(axis, 50, 500), 50); // longer than the view: its start
-    EXPECT_EQ(ScrollIntoView({.content = 300, .visible = 400, .offset = 20}, 250, 41), 0);
-}
-
 } // namespace
 } // namespace ui

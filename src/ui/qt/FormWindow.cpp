@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
+#include "ui/Scrolling.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/PictureResources.h"
 #include "ui/qt/QtText.h"
@@ -45,23 +46,21 @@ FormWindow::FormWindow(const ControlSetting& setting)
     connect(escape, &QShortcut::activated, this, [this] { events.EscapePressed(); });
 }
 
-// The page's size where the screen's work area holds it, with the window's frame; else as
-// much as it holds, with scroll bars.
+// The room is the screen's work area less the window's frame.
 void FormWindow::FitToScreen(QSize pageSize) {
     QSize room = pageSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * 2;
         const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        room = room.boundedTo(screen->availableGeometry().size() - QSize(frame, frame + title));
+        room = screen->availableGeometry().size() - QSize(frame, frame + title);
     }
-    QSize client = room;
-    if (room.height() < pageSize.height())
-        client.rwidth() = std::min(pageSize.width() + area->verticalScrollBar()->sizeHint().width(),
-                                   room.width());
-    if (client.width() < pageSize.width())
-        client.rheight() = std::min(
-            pageSize.height() + area->horizontalScrollBar()->sizeHint().height(), room.height());
-    setFixedSize(client);
+    const WindowFit fit =
+        FitWindow({pageSize.width(), pageSize.height()}, {room.width(), room.height()},
+                  {area->verticalScrollBar()->sizeHint().width(),
+                   area->horizontalScrollBar()->sizeHint().height()});
+    area->setHorizontalScrollBarPolicy(fit.across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(fit.down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setFixedSize(fit.client.width, fit.client.height);
     area->setGeometry(rect());
 }
 

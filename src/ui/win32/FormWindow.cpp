@@ -9,7 +9,6 @@
 #include "ui/win32/WideText.h"
 
 #include <algorithm>
-#include <tuple>
 #include <uxtheme.h>
 
 namespace ui::win32 {
@@ -104,10 +103,8 @@ void FormWindow::CreateControls() {
 // size in pixels even on a work area smaller than the window, which then scrolls instead.
 void FormWindow::ApplyDpi(UINT newDpi) {
     ReleaseGdi();
-    const DWORD style = DWORD(::GetWindowLongPtrW(window, GWL_STYLE));
     dpi = newDpi;
     content = {Pixels(table.clientWidth, dpi), Pixels(table.clientHeight, dpi)};
-    scroll = {}; // the new layout starts unscrolled; the focus scrolls back into view below
     for (ChildControl& control : controls) {
         control.place = ToRect(Pixels(PlaceInWindow(table, *control.entry), dpi));
         control.font = MakeFont(control.entry->font, dpi, false);
@@ -139,107 +136,12 @@ void FormWindow::ApplyDpi(UINT newDpi) {
                            reinterpret_cast<LPARAM>(control.icon));
         }
     }
-    FitWorkArea(style & ~DWORD(WS_HSCROLL | WS_VSCROLL));
+    // The new layout starts unscrolled; the focus scrolls back into view.
+    scroll.Fit(window, content, dpi);
     ComposeBackground();
     ::InvalidateRect(window, nullptr, TRUE);
     if (ChildControl* focused = FindWindow(::GetFocus()))
-        Reveal(*focused);
-}
-
-void FormWindow::FitWorkArea(DWORD style) {
-    const RECT work = WorkArea(window);
-    const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
-    const int barWidth = SystemMetric(SM_CXVSCROLL, dpi);
-    const int barHeight = SystemMetric(SM_CYHSCROLL, dpi);
-    bool across = false, down = false;
-    SIZE frame{};
-    // A bar on one side takes room from the other, which may then need its own bar.
-    for (int pass = 0; pass < 3; ++pass) {
-        frame = FrameSize(content.cx + (down ? barWidth : 0), content.cy + (across ? barHeight : 0),
-                          style, 0, dpi);
-        across = across || frame.cx > workWidth;
-        down = down || frame.cy > workHeight;
-    }
-    ::ShowScrollBar(window, SB_HORZ, across);
-    ::ShowScrollBar(window, SB_VERT, down);
-    ::SetWindowPos(window, nullptr, 0, 0, std::min(int(frame.cx), workWidth),
-                   std::min(int(frame.cy), workHeight),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    RECT client{};
-    ::GetClientRect(window, &client);
-    for (const auto& [bar, shown, extent, visible] :
-         {std::tuple{SB_HORZ, across, content.cx, client.right},
-          std::tuple{SB_VERT, down, content.cy, client.bottom}}) {
-        if (!shown)
-            continue;
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        info.nMax = int(extent) - 1;
-        info.nPage = UINT(std::max(0L, visible));
-        ::SetScrollInfo(window, bar, &info, TRUE);
-    }
-}
-
-void FormWindow::ScrollTo(POINT offset) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    offset = {ClampScroll({int(content.cx), int(client.right), int(offset.x)}),
-              ClampScroll({int(content.cy), int(client.bottom), int(offset.y)})};
-    const int dx = scroll.x - offset.x, dy = scroll.y - offset.y;
-    if (!dx && !dy)
-        return;
-    scroll = offset;
-    ::ScrollWindowEx(window, dx, dy, nullptr, nullptr, nullptr, nullptr,
-                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-    ::SetScrollPos(window, SB_HORZ, scroll.x, TRUE);
-    ::SetScrollPos(window, SB_VERT, scroll.y, TRUE);
-}
-
-// A request from a scroll bar: a line, a page, an end, or where its box was dragged.
-LRESULT FormWindow::Scroll(int bar, int request) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    ::GetScrollInfo(window, bar, &info);
-    const int line = ::MulDiv(20, int(dpi), 96);
-    int position = bar == SB_HORZ ? scroll.x : scroll.y;
-    switch (request) {
-    case SB_LINEUP:
-        position -= line;
-        break;
-    case SB_LINEDOWN:
-        position += line;
-        break;
-    case SB_PAGEUP:
-        position -= int(info.nPage);
-        break;
-    case SB_PAGEDOWN:
-        position += int(info.nPage);
-        break;
-    case SB_TOP:
-        position = 0;
-        break;
-    case SB_BOTTOM:
-        position = info.nMax;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        position = info.nTrackPos;
-        break;
-    }
-    ScrollTo(bar == SB_HORZ ? POINT{position, scroll.y} : POINT{scroll.x, position});
-    return 0;
-}
-
-void FormWindow::Reveal(const ChildControl& control) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    const RECT& place = control.place;
-    ScrollTo({ScrollIntoView({int(content.cx), int(client.right), int(scroll.x)}, place.left,
-                             place.right - place.left),
-              ScrollIntoView({int(content.cy), int(client.bottom), int(scroll.y)}, place.top,
-                             place.bottom - place.top)});
+        scroll.Reveal(focused->place);
 }
 
 // The window's back colour with the pictures on it, once per size, over the table's whole
@@ -417,30 +319,27 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_ERASEBKGND: {
         RECT client{};
         ::GetClientRect(window, &client);
-        ::SetBrushOrgEx(reinterpret_cast<HDC>(w), -scroll.x, -scroll.y, nullptr);
+        const POINT offset = scroll.Offset();
+        ::SetBrushOrgEx(reinterpret_cast<HDC>(w), -offset.x, -offset.y, nullptr);
         ::FillRect(reinterpret_cast<HDC>(w), &client, backgroundBrush);
         return 1;
     }
     case WM_MOUSEMOVE: {
+        const POINT offset = scroll.Offset();
         const ControlId under =
-            events.PictureAt(GET_X_LPARAM(l) + scroll.x, GET_Y_LPARAM(l) + scroll.y, dpi);
+            events.PictureAt(GET_X_LPARAM(l) + offset.x, GET_Y_LPARAM(l) + offset.y, dpi);
         events.PointerMoved(under);
         return 0;
     }
     case WM_HSCROLL:
-        return Scroll(SB_HORZ, LOWORD(w));
-    case WM_VSCROLL:
-        return Scroll(SB_VERT, LOWORD(w));
-    case WM_MOUSEWHEEL: {
-        UINT lines = 3;
-        ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-        const int bar = (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL) ? SB_VERT : SB_HORZ;
-        const int step = -GET_WHEEL_DELTA_WPARAM(w) * int(std::min(lines, 10u)) *
-                         ::MulDiv(20, int(dpi), 96) / WHEEL_DELTA;
-        ScrollTo(bar == SB_VERT ? POINT{scroll.x, scroll.y + step}
-                                : POINT{scroll.x + step, scroll.y});
+        scroll.BarRequest(SB_HORZ, LOWORD(w));
         return 0;
-    }
+    case WM_VSCROLL:
+        scroll.BarRequest(SB_VERT, LOWORD(w));
+        return 0;
+    case WM_MOUSEWHEEL:
+        scroll.Wheel(GET_WHEEL_DELTA_WPARAM(w));
+        return 0;
     case WM_CLOSE:
         events.CloseRequested();
         return 0;
@@ -485,7 +384,7 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w
         if (message == WM_NCDESTROY)
             ::RemoveWindowSubclass(child, ControlProcedure, position);
         if (message == WM_SETFOCUS) // Tab onto a control scrolled out of sight
-            form->Reveal(form->controls[position]);
+            form->scroll.Reveal(form->controls[position].place);
         return ControlMessage(form->controls[position], form->events, message, w, l);
     });
 }

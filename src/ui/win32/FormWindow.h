@@ -6,6 +6,7 @@
 #include "ui/win32/Controls.h"
 #include "ui/win32/PictureResources.h"
 #include "ui/win32/Win32Api.h"
+#include "ui/win32/WindowScroll.h"
 
 #include <memory>
 #include <vector>
@@ -55,12 +56,6 @@ private:
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     void CreateControls();
     void ApplyDpi(UINT dpi);
-    // The frame at most the work area; scroll bars for the part of the table cut off.
-    void FitWorkArea(DWORD style);
-    // Scrolls the client area and its controls; the offset is kept within the table.
-    void ScrollTo(POINT offset);
-    LRESULT Scroll(int bar, int request);
-    void Reveal(const ChildControl& control);
     void ComposeBackground();
     // The system's colours as they are now, on the window and its labels.
     void TakeScheme();
@@ -73,7 +68,7 @@ private:
     HWND window = nullptr;
     UINT dpi = 96;
     SIZE content{}; // the table's client size at that resolution
-    POINT scroll{}; // how far the client area is scrolled into it
+    WindowScroll scroll;
     ColourScheme scheme = SystemScheme();
     std::vector<ChildControl> controls; // in the table's order
     HBITMAP background = nullptr;
