@@ -34,4 +34,10 @@ const ControlEntry* FirstFocus(const FormTable& form) {
     return nullptr;
 }
 
+bool KeyClicks(const ControlEntry& control, int32_t keyCode) {
+    const bool pressable = control.kind == ControlKind::PushButton ||
+                           (control.kind == ControlKind::Label && control.link);
+    return pressable && (keyCode == EnterKey || keyCode == SpaceKey);
+}
+
 } // namespace ui

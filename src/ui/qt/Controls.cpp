@@ -23,6 +23,23 @@ namespace ui::qt {
 
 namespace {
 
+// A key as its Windows key code, which the core's rules speak; 0 for one they never name.
+int32_t WindowsKeyCode(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return EnterKey;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        // Letters, digits and the space bar share their codes.
+        return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ||
+                       key == Qt::Key_Space
+                   ? key
+                   : 0;
+    }
+}
+
 // Passes the keys a window may act on to it, as Windows key codes; the box still gets them.
 class KeyReporter : public QObject {
 public:
@@ -31,51 +48,37 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (const int32_t code = WindowsKeyCode(key))
+        if (event->type() == QEvent::KeyPress)
+            if (const int32_t code = WindowsKeyCode(static_cast<QKeyEvent*>(event)->key()))
                 events.KeyPressed(id, code);
-        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    static int32_t WindowsKeyCode(int key) {
-        switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Escape:
-            return 27;
-        default:
-            // Letters, digits and the space bar share their codes.
-            return (key >= Qt::Key_A && key <= Qt::Key_Z) ||
-                           (key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space
-                       ? key
-                       : 0;
-        }
-    }
-
     ControlId id;
     ViewEvents& events;
 };
 
-// Enter presses a focused button, as Space does: there is no default button to take it.
-class EnterPresses : public QObject {
+// Clicks a focused button with the keys that press it. Space keeps the button's own press
+// and release.
+class KeysPress : public QObject {
 public:
-    using QObject::QObject;
+    KeysPress(const ControlEntry& entry, QObject* parent) : QObject(parent), entry(entry) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int32_t code = WindowsKeyCode(static_cast<QKeyEvent*>(event)->key());
+            if (code != SpaceKey && KeyClicks(entry, code)) {
                 static_cast<QAbstractButton*>(watched)->click();
                 return true;
             }
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    const ControlEntry& entry;
 };
 
 QFont FontOf(const Font& font, const QFont& base) {
@@ -121,7 +124,7 @@ QWidget* CreateWidget(const FormTable& form, const ControlEntry& entry, QWidget*
         }
         QObject::connect(button, &QPushButton::clicked, button,
                          [&events, id] { events.Clicked(id); });
-        button->installEventFilter(new EnterPresses(button));
+        button->installEventFilter(new KeysPress(entry, button));
         return button;
     }
     case ControlKind::CheckBox: {
@@ -240,8 +243,7 @@ void ControlLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ControlLabel::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (entry.link && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+    if (KeyClicks(entry, WindowsKeyCode(event->key())))
         events.Clicked({entry.name, entry.index});
     else
         QLabel::keyPressEvent(event);

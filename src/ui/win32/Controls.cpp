@@ -99,7 +99,7 @@ LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, WP
         return 0;
     }
     case WM_KEYDOWN: // Enter arrives from the dialog manager as IDOK
-        if (control.entry->link && w == VK_SPACE) {
+        if (KeyClicks(*control.entry, int32_t(w))) {
             events.Clicked(control.Id());
             return 0;
         }

@@ -290,8 +290,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             events.EscapePressed();
         } else if (LOWORD(w) == IDOK && (!control || control->window == ::GetFocus())) {
             ChildControl* focused = FindWindow(::GetFocus());
-            if (focused &&
-                (focused->entry->kind == ControlKind::PushButton || focused->entry->link))
+            if (focused && KeyClicks(*focused->entry, EnterKey))
                 events.Clicked(focused->Id());
         } else if (control && HIWORD(w) == BN_CLICKED) {
             events.Clicked(control->Id());
