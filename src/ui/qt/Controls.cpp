@@ -93,16 +93,6 @@ QFont FontOf(const Font& font, const QFont& base) {
     return qtFont;
 }
 
-markup::Theme MarkupTheme(const ControlEntry& entry, const ControlSetting& setting) {
-    markup::Theme theme;
-    theme.scale = setting.scale.DotsPerInch() / 96.0;
-    if (!entry.font.name.empty())
-        theme.fontFamily = entry.font.name;
-    if (entry.font.points > 0)
-        theme.fontSize = entry.font.points * 96.0 / 72.0;
-    return theme;
-}
-
 QWidget* CreateWidget(const FormTable& form, const ControlEntry& entry, QWidget* parent,
                       const ControlSetting& setting) {
     const ControlId id{entry.name, entry.index};
@@ -111,7 +101,9 @@ QWidget* CreateWidget(const FormTable& form, const ControlEntry& entry, QWidget*
     case ControlKind::Label:
         return new ControlLabel(form, entry, events, parent);
     case ControlKind::MarkupLabel: {
-        auto* label = new MarkupLabel(MarkupTheme(entry, setting), parent);
+        auto* label = new MarkupLabel(parent);
+        const QFont font = FontOf(entry.font, label->font());
+        label->SetStyle(FromQString(font.family()), font.pointSizeF(), setting.scale.DotsPerInch());
         label->SetMarkup(entry.caption);
         return label;
     }

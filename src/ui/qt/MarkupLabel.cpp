@@ -47,9 +47,8 @@ void Paint(QPainter& painter, const markup::BorderRect& item) {
 
 } // namespace
 
-MarkupLabel::MarkupLabel(const markup::Theme& theme, QWidget* parent)
-    : QAbstractScrollArea(parent), theme(theme), document(markup::Parse(u"")) {
-    this->theme.foreground = DefaultColour; // the scheme picks the colour of plain text
+MarkupLabel::MarkupLabel(QWidget* parent)
+    : QAbstractScrollArea(parent), document(markup::Parse(u"")) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -68,7 +67,15 @@ void MarkupLabel::SetMarkup(std::u16string_view text) {
 void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
     scheme = colours;
     background = behind;
-    theme.gradientActiveCaption = scheme.gradientActiveCaption;
+    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+    Relayout();
+}
+
+void MarkupLabel::SetStyle(std::u16string fontFamily, double fontPoints, double dpi) {
+    family = std::move(fontFamily);
+    points = fontPoints;
+    dotsPerInch = dpi;
+    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
     Relayout();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ColourScheme.h"
+#include "ui/MarkupTheme.h"
 #include "ui/markup/DisplayList.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/markup/MarkupTree.h"
@@ -20,11 +21,13 @@ class MarkupLabel : public QAbstractScrollArea, private markup::TextMeasurer {
     Q_PROPERTY(QString markup READ Markup)
 
 public:
-    MarkupLabel(const markup::Theme& theme, QWidget* parent);
+    explicit MarkupLabel(QWidget* parent);
 
     // Shows the caption; a screen reader reads its words, and hears them when they change.
     void SetMarkup(std::u16string_view caption);
     QString Markup() const;
+    // The label's font (family, size in points) and the resolution the layout is scaled to.
+    void SetStyle(std::u16string family, double points, double dotsPerInch);
     // The system's colours, over the window's background.
     void SetScheme(const ColourScheme& scheme, uint32_t background);
     const markup::DisplayList& Display() const { return display; }
@@ -41,8 +44,10 @@ private:
     double Width(std::u16string_view text, const markup::Font& font) override;
     markup::FontMetrics Metrics(const markup::Font& font) override;
 
-    markup::Theme theme;
+    std::u16string family;
+    double points = 0, dotsPerInch = 96;
     ColourScheme scheme;
+    markup::Theme theme = MarkupTheme({}, dotsPerInch, scheme);
     uint32_t background = DefaultColour;
     std::u16string caption;
     markup::Document document;

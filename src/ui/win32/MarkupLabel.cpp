@@ -32,16 +32,18 @@ void MarkupLabel::SetCaption(std::u16string_view text) {
     Relayout();
 }
 
-void MarkupLabel::SetStyle(std::u16string family, double points, double dpi) {
-    theme.fontFamily = std::move(family);
-    theme.fontSize = points * 96.0 / 72.0;
-    theme.scale = dpi / 96.0;
+void MarkupLabel::SetStyle(std::u16string fontFamily, double fontPoints, double dpi) {
+    family = std::move(fontFamily);
+    points = fontPoints;
+    dotsPerInch = dpi;
+    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
     Relayout();
 }
 
 void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
     scheme = colours;
     background = behind;
+    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
     Relayout();
     ::InvalidateRect(window, nullptr, FALSE);
 }
@@ -62,8 +64,6 @@ void MarkupLabel::Relayout() {
     if (layingOut)
         return;
     layingOut = true;
-    theme.gradientActiveCaption = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION);
-    theme.foreground = DefaultColour; // ApplyScheme colours the text that has none of its own
     RECT client{};
     ::GetClientRect(window, &client);
     const bool hasBar = ::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ColourScheme.h"
+#include "ui/MarkupTheme.h"
 #include "ui/markup/DisplayList.h"
 #include "ui/markup/MarkupLayout.h"
 #include "ui/markup/MarkupTree.h"
@@ -47,8 +48,10 @@ private:
     std::u16string caption;
     markup::Document document;
     markup::ScrollingLayout content;
-    markup::Theme theme;
+    std::u16string family;
+    double points = 0, dotsPerInch = 96;
     ColourScheme scheme;
+    markup::Theme theme = MarkupTheme({}, dotsPerInch, scheme);
     uint32_t background = ColourScheme{}.window;
     GdiFonts fonts;
     double scroll = 0;
