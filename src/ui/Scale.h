@@ -16,4 +16,8 @@ struct PixelRect {
 // Rounded edge by edge, so controls that meet in twips still meet in pixels.
 PixelRect Pixels(const TwipsRect& place, double dotsPerInch);
 
+// The side of a push button's square icon in pixels: two thirds of the button's shorter
+// side, which leaves room for the button's frame and its focus mark.
+int IconSide(const FormTable& form, const ControlEntry& button, double dotsPerInch);
+
 } // namespace ui

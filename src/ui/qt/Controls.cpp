@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
+#include "ui/Scale.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/PictureResources.h"
 #include "ui/qt/QtText.h"
@@ -111,7 +112,7 @@ QWidget* CreateWidget(const FormTable& form, const ControlEntry& entry, QWidget*
         auto* button = new QPushButton(ToQString(entry.caption), parent);
         if (!entry.picture.empty()) {
             button->setIcon(QIcon(LoadPicture(entry.picture)));
-            const int side = setting.scale.Pixels(entry.place.height) * 3 / 4;
+            const int side = IconSide(form, entry, setting.scale.DotsPerInch());
             button->setIconSize(QSize(side, side));
         }
         QObject::connect(button, &QPushButton::clicked, button,

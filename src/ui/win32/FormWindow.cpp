@@ -129,9 +129,8 @@ void FormWindow::ApplyDpi(UINT newDpi) {
                            -face.lfHeight * 72.0 / dpi, dpi);
         }
         if (!control.entry->picture.empty() && control.entry->kind == ControlKind::PushButton) {
-            const int side = std::min(control.place.right - control.place.left,
-                                      control.place.bottom - control.place.top);
-            control.icon = pictures.Icon(control.entry->picture, side * 2 / 3);
+            control.icon =
+                pictures.Icon(control.entry->picture, IconSide(table, *control.entry, dpi));
             ::SendMessageW(control.window, BM_SETIMAGE, IMAGE_ICON,
                            reinterpret_cast<LPARAM>(control.icon));
         }
