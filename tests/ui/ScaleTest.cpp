@@ -7,6 +7,13 @@
 namespace ui {
 namespace {
 
+TEST(ScaleTest, TwipsArePixelsAtTheResolution) {
+    EXPECT_EQ(Pixels(7, 96), 0);
+    EXPECT_EQ(Pixels(8, 96), 1);
+    EXPECT_EQ(Pixels(1440, 144), 144);
+    EXPECT_EQ(Pixels(TwipsRect{7, 8, 8, 22}, 96), (PixelRect{0, 1, 1, 1}));
+}
+
 // The icon buttons of the request form and the lookup dialog, 780 and 840 twips wide and 720
 // high: two thirds of their height in pixels.
 TEST(ScaleTest, AButtonsIconIsTwoThirdsOfItsShorterSide) {

@@ -1,7 +1,5 @@
 #include "ui/ViewEvents.h"
 
-#include "ui/Scale.h"
-
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -66,28 +64,14 @@ TEST(ViewEventsTest, TheSharedRulesOfPointerAndFailures) {
     for (size_t i = 0; i < std::size(rows); ++i) {
         Heard heard;
         int reports = 0;
-        ViewEvents events(Form, heard, [&](std::u16string_view text) {
-            reports += text == HandlerFailureText(u"falla");
-        });
+        ViewEvents events(Form, heard,
+                          [&](std::u16string_view text) { reports += text == HandlerFailureText(u"falla"); });
         rows[i].user(events);
         EXPECT_EQ(heard.log, rows[i].heard) << "row " << i;
         EXPECT_EQ(reports, rows[i].reports) << "row " << i;
     }
     EXPECT_EQ(ViewEvents::PointerOver(Form.controls[0]), Pointer::Hand);
     EXPECT_EQ(ViewEvents::PointerOver(Form.controls[2]), Pointer::Arrow);
-}
-
-TEST(ViewEventsTest, TheTableAnswersPlacesOrderAndPixels) {
-    EXPECT_EQ(ControlPosition(Form, {u"Top"}), 4u);
-    EXPECT_THROW(ControlPosition(Form, {u"Top", 0}), std::out_of_range);
-    std::vector<std::u16string_view> order;
-    for (const ControlEntry* entry : TabOrder(Form))
-        order.push_back(entry->name);
-    EXPECT_EQ(order, (std::vector<std::u16string_view>{u"Bad", u"Plain", u"Top"}));
-    EXPECT_EQ(Pixels(7, 96), 0);
-    EXPECT_EQ(Pixels(8, 96), 1);
-    EXPECT_EQ(Pixels(1440, 144), 144);
-    EXPECT_EQ(Pixels(TwipsRect{7, 8, 8, 22}, 96), (PixelRect{0, 1, 1, 1}));
 }
 
 } // namespace
