@@ -149,7 +149,10 @@ TEST(FrontEnd, LinksFollowThePointerAndAFailingOneIsToldAndForgotten) {
     user.Click(main, Link(2));
     ASSERT_EQ(program.dialogs.messages.size(), 1u);
     EXPECT_EQ(program.dialogs.messages[0].title, main.caption);
-    EXPECT_EQ(program.dialogs.messages[0].text, HandlerFailureText(u"ShellExecute failed"));
+    EXPECT_EQ(program.dialogs.messages[0].text,
+              u"No se ha podido completar la operación por un error inesperado. Puede seguir "
+              u"usando el programa; si el error se repite, póngase en contacto con el servicio "
+              u"técnico.\r\n\r\nDetalle: ShellExecute failed");
     program.os.shellFails = false;
     user.Click(main, Link(2));
     EXPECT_EQ(program.os.shellCalls.size(), 2u) << "the release over the link clicked it too";
