@@ -21,6 +21,10 @@ bool TakesFocus(const ControlEntry& control) {
     return false;
 }
 
+bool TakesFocusShowing(const ControlEntry& control, std::u16string_view caption) {
+    return TakesFocus(control) && !(control.kind == ControlKind::MarkupLabel && caption.empty());
+}
+
 std::vector<const ControlEntry*> FocusPath(const FormTable& form) {
     std::vector<const ControlEntry*> path = TabOrder(form);
     std::erase_if(path, [](const ControlEntry* control) { return !TakesFocus(*control); });

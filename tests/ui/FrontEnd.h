@@ -11,8 +11,19 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
+#include <vector>
+
+namespace ui {
+// A control as a failing case names it.
+inline void PrintTo(const ControlId& id, std::ostream* out) {
+    *out << std::string(id.name.begin(), id.name.end());
+    if (id.index != NoIndex)
+        *out << "(" << id.index << ")";
+}
+} // namespace ui
 
 namespace ui::test_support {
 
@@ -67,6 +78,8 @@ public:
     // What assistive technology reads of a control: its role and name.
     virtual Role AccessibleRole(const FormTable& form, ControlId control) = 0;
     virtual std::u16string AccessibleName(const FormTable& form, ControlId control) = 0;
+    // The words a reader reads as the control's text or value.
+    virtual std::u16string AccessibleText(const FormTable& form, ControlId control) = 0;
     // The colours of the system from now on, for the windows open and those to come.
     virtual void UseScheme(const ColourScheme& scheme) = 0;
     // The pixels of the window's own background (its colour and pictures) under a control.

@@ -224,7 +224,7 @@ TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
     } walks[] = {{program.splash, {Lb00, Ch00, Bt00}},
                  {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
                  {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
-                 {program.dialog, {Tx00, Lb01, Bt01}}}; // no touch screen: no keyboard button
+                 {program.dialog, {Tx00, Bt01}}}; // no keyboard button, nothing looked up yet
     program.windows.MainWindow().Show();
     for (const auto& walk : walks) {
         const FormTable& form = walk.form;
@@ -234,7 +234,7 @@ TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
             user.Click(program.main, Link(3));
         std::unique_ptr<FormView> terms;
         if (&form == &program.splash) {
-            terms = program.ShowAlone(form);
+            terms = program.ShowAlone(form, true);
             user.ProcessEvents();
         }
         EXPECT_EQ(user.Focused(form), walk.path[0]) << Utf8(form.name) << " first";
@@ -279,7 +279,11 @@ TEST(FrontEnd, EveryActionIsDoneWithTheKeyboardAlone) {
     ASSERT_TRUE(user.IsShown(program.dialog));
     user.Type(program.dialog, user.Focused(program.dialog), u"77");
     user.PressKey(program.dialog, Key::Enter);
-    EXPECT_EQ(user.AccessibleName(program.dialog, Lb01),
+    EXPECT_EQ(user.Focused(program.dialog), Tx00);
+    user.PressKey(program.dialog, Key::Tab); // the answer is a stop now
+    EXPECT_EQ(user.Focused(program.dialog), Lb01);
+    EXPECT_EQ(user.AccessibleName(program.dialog, Lb01), u"Estado del aviso");
+    EXPECT_EQ(user.AccessibleText(program.dialog, Lb01),
               u"No es posible conectar con el servidor.");
     user.PressKey(program.dialog, Key::Escape);
     EXPECT_FALSE(user.IsShown(program.dialog));
@@ -340,7 +344,7 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
         {program.form, {u"Im00"}, Role::Hidden, u""},
         {program.dialog, Tx00, Role::TextBox, u"Número de aviso"},
         {program.dialog, Bt01, Role::PushButton, u"Consultar"},
-        {program.dialog, Lb01, Role::Text, u""},
+        {program.dialog, Lb01, Role::Text, u"Estado del aviso"},
     };
     program.windows.MainWindow().Show();
     user.Click(program.main, Bt00);

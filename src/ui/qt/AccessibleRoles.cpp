@@ -19,7 +19,7 @@ public:
         return state;
     }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? widget()->accessibleName()
+        return kind == QAccessible::Value ? static_cast<MarkupLabel*>(widget())->PlainText()
                                           : QAccessibleWidget::text(kind);
     }
 };

@@ -169,7 +169,9 @@ QWidget* CreateControl(const FormTable& form, const ControlEntry& entry, QWidget
     widget->setVisible(entry.visible);
     if (auto* label = qobject_cast<ControlLabel*>(widget))
         label->SetCaption(ToQString(entry.caption));
-    else if (entry.kind != ControlKind::MarkupLabel)
+    else if (auto* markup = qobject_cast<MarkupLabel*>(widget))
+        NameForScreenReaders(widget, form, entry, markup->PlainText());
+    else
         NameForScreenReaders(widget, form, entry, ToQString(entry.caption));
     return widget;
 }

@@ -71,6 +71,10 @@ void FormWindow::ChainFocus() {
     for (size_t i = 1; i < path.size(); ++i)
         setTabOrder(Control({path[i - 1]->name, path[i - 1]->index}),
                     Control({path[i]->name, path[i]->index}));
+    // Chained first: Qt leaves a control that takes no focus yet out of the chain.
+    for (const ControlEntry* stop : path)
+        if (!TakesFocusShowing(*stop, stop->caption))
+            Control({stop->name, stop->index})->setFocusPolicy(Qt::NoFocus);
     if (const ControlEntry* first = FirstFocus(events.Form()))
         Control({first->name, first->index})->setFocus(Qt::OtherFocusReason);
 }

@@ -1,5 +1,6 @@
 #include "ui/qt/QtFormView.h"
 
+#include "ui/Keyboard.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
 
@@ -50,9 +51,14 @@ void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
         return;
     const QString text = ToQString(caption);
     switch (window->Entry(control).kind) {
-    case ControlKind::MarkupLabel:
-        static_cast<MarkupLabel*>(widget)->SetMarkup(caption);
+    case ControlKind::MarkupLabel: {
+        auto* label = static_cast<MarkupLabel*>(widget);
+        label->SetMarkup(caption);
+        label->setFocusPolicy(TakesFocusShowing(window->Entry(control), caption) ? Qt::StrongFocus
+                                                                                 : Qt::NoFocus);
+        NameForScreenReaders(widget, window->Form(), window->Entry(control), label->PlainText());
         break;
+    }
     case ControlKind::Label:
         static_cast<ControlLabel*>(widget)->SetCaption(text);
         break;

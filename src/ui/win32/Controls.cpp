@@ -206,7 +206,7 @@ HWND CreateChildWindow(const ControlEntry& control, HWND form, int id) {
     if (!type.name)
         return nullptr;
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0) |
-                        (TakesFocus(control) ? WS_TABSTOP : 0);
+                        (TakesFocusShowing(control, control.caption) ? WS_TABSTOP : 0);
     return ::CreateWindowExW(type.exStyle, type.name, Wide(control.caption).c_str(), style, 0, 0, 0,
                              0, form, reinterpret_cast<HMENU>(intptr_t(id)),
                              ::GetModuleHandleW(nullptr), nullptr);

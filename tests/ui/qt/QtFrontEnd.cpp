@@ -181,6 +181,12 @@ public:
     std::u16string AccessibleName(const FormTable& form, ControlId id) override {
         return FromQString(Accessible(form, id)->text(QAccessible::Name));
     }
+    std::u16string AccessibleText(const FormTable& form, ControlId id) override {
+        QAccessibleInterface* control = Accessible(form, id);
+        if (QAccessibleTextInterface* text = control->textInterface())
+            return FromQString(text->text(0, text->characterCount()));
+        return FromQString(control->text(QAccessible::Value));
+    }
     void UseScheme(const ColourScheme& scheme) override {
         os.gradientActiveCaption = scheme.gradientActiveCaption;
         QPalette palette = QApplication::style()->standardPalette();

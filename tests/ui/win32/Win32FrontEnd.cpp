@@ -308,6 +308,17 @@ public:
         IAccessible* object = Object(Control(form, id));
         return object ? NameOf(object) : u"(no accessible object)";
     }
+    std::u16string AccessibleText(const FormTable& form, ControlId id) override {
+        IAccessible* object = Object(Control(form, id));
+        BSTR value = nullptr;
+        if (object) {
+            object->get_accValue(Self(), &value);
+            object->Release();
+        }
+        std::u16string text = value ? win32::FromWide({value, SysStringLen(value)}) : u"";
+        SysFreeString(value);
+        return text;
+    }
     // As the user sets them: the system's colours and the high-contrast switch, each
     // announced to every window. The system keeps the colours for every program until it
     // ends, so a light scheme gives the text boxes back their first colour.
