@@ -1,6 +1,7 @@
 #include "ui/qt/AccessibleRoles.h"
 
 #include "ui/qt/Controls.h"
+#include "ui/qt/FormWindow.h"
 #include "ui/qt/MarkupLabel.h"
 
 #include <QAccessibleWidget>
@@ -34,7 +35,19 @@ public:
     }
 };
 
+// A window of the program: a dialog when it has an owner or holds the others, else a frame.
+class Frame : public QAccessibleWidget {
+public:
+    explicit Frame(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    QAccessible::Role role() const override {
+        return widget()->parentWidget() || widget()->isModal() ? QAccessible::Dialog
+                                                               : QAccessible::Window;
+    }
+};
+
 QAccessibleInterface* RoleOf(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<FormWindow*>(object))
+        return new Frame(window);
     if (auto* markup = qobject_cast<MarkupLabel*>(object))
         return new MarkupText(markup);
     if (auto* label = qobject_cast<ControlLabel*>(object); label && label->IsLink())

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QToolTip>
 
 namespace ui::qt {
 
@@ -76,6 +77,25 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+};
+
+// A tip shown to the pointer only. A widget's own tool tip is also its description for screen
+// readers, which then read a picture button's name twice.
+class PointerTip : public QObject {
+public:
+    PointerTip(QString tip, QObject* parent) : QObject(parent), tip(std::move(tip)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return QObject::eventFilter(watched, event);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip,
+                           static_cast<QWidget*>(watched));
+        return true;
+    }
+
+private:
+    QString tip;
 };
 
 QFont FontOf(const Font& font, const QFont& base) {
@@ -164,7 +184,7 @@ QWidget* CreateControl(const FormTable& form, const ControlEntry& entry, QWidget
     widget->setGeometry(setting.scale.Rect(PlaceInWindow(form, entry)));
     widget->setFont(FontOf(entry.font, widget->font()));
     if (!entry.toolTip.empty())
-        widget->setToolTip(ToQString(entry.toolTip));
+        widget->installEventFilter(new PointerTip(ToQString(entry.toolTip), widget));
     widget->setFocusPolicy(TakesFocus(entry) ? Qt::StrongFocus : Qt::NoFocus);
     widget->setVisible(entry.visible);
     if (auto* label = qobject_cast<ControlLabel*>(widget))

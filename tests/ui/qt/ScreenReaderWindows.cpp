@@ -1,12 +1,14 @@
 // The four windows of the program on a real display, for a screen reader to read over
 // AT-SPI (read-windows.py): the terms with their text, the main window, the support form,
-// and the lookup dialog after a lookup, showing its status view. Ends after a while.
+// the lookup dialog after a lookup, showing its status view, and a message box with an input
+// box over it. Ends after a while.
 #include "../FakeWindows.h"
 #include "FakeOs.h"
 #include "ui/FormTables.h"
 #include "ui/TermsText.h"
 #include "ui/Windows.h"
 #include "ui/frmMain.h"
+#include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtViewFactory.h"
 
 #include <QApplication>
@@ -45,6 +47,14 @@ int main(int argc, char** argv) {
                     ->setText(QStringLiteral("77"));
                 window->findChild<QPushButton*>(QStringLiteral("Bt01"))->click();
             }
+    });
+    // The program's own boxes, one over the other, for their buttons' words.
+    ui::qt::QtDialogs boxes;
+    QTimer::singleShot(500, [&boxes] {
+        QTimer::singleShot(500,
+                           [&boxes] { boxes.InputBox(u"Nombre de la empresa", u"Empresa", u""); });
+        boxes.MessageBox(u"Sin conexión", u"No fue posible registrar su incidencia.",
+                         platform::MessageIcon::Exclamation);
     });
     QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) * 1000 : 30000, &application,
                        &QApplication::quit);

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""A screen reader's view of the running program over AT-SPI: every control a role and a
-name, the terms' words, the status view's words; no unnamed control, no picture."""
+"""A screen reader's view of the running program over AT-SPI: every window a frame or a dialog,
+every control a role and a name, read once (no description repeating it), the terms' words,
+the status view's name, the boxes' buttons in Spanish; no unnamed control, no picture."""
 import sys
 import time
 
@@ -20,9 +21,11 @@ EXPECTED = {  # window title: (role, name) pairs it must hold
         ("text", "Nombre"), ("text", "Teléfono"), ("push button", "Teclado en pantalla"),
         ("push button", "Continuar"), ("progress bar", "Estableciendo conexión...")],
     "Consultar incidencia": [
-        ("text", "Número de aviso"), ("push button", "Consultar"),
-        ("text", "No es posible conectar con el servidor.")],
+        ("text", "Número de aviso"), ("push button", "Consultar"), ("text", "Estado del aviso")],
+    "Sin conexión": [("push button", "Aceptar")],
+    "Empresa": [("push button", "Aceptar"), ("push button", "Cancelar")],
 }
+WINDOWS = {"frame", "dialog", "alert"}
 SPOKEN = {"label", "link", "text", "push button", "check box", "progress bar"}
 
 
@@ -45,16 +48,25 @@ def program():
 
 failures = []
 app = program()
-time.sleep(1)
+for _ in range(20):  # the boxes come last
+    if set(EXPECTED) <= {w.name for w in app}:
+        break
+    time.sleep(0.5)
 for window in app:
     title = window.name
+    print(f"[{window.getRoleName()}] {title!r}")
+    if window.getRoleName() not in WINDOWS:
+        failures.append(f"{title}: a window read as {window.getRoleName()}")
     found = [(c.getRoleName(), c.name) for c in controls(window)]
-    for role, name in found:
+    for control in controls(window):
+        role, name = control.getRoleName(), control.name
         print(f"{title} > [{role}] {name!r}")
         if role in SPOKEN and not name and role != "text":
             failures.append(f"{title}: a {role} without a name")
         if role in ("image", "filler", "panel") and name:
             failures.append(f"{title}: a decoration read as {name!r}")
+        if name and control.description == name:
+            failures.append(f"{title}: {name!r} read twice, as its description too")
     for role, name in EXPECTED.get(title, []):
         if not any(r == role and n.startswith(name) for r, n in found):
             failures.append(f"{title}: no [{role}] {name!r}")
