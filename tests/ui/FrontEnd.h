@@ -27,6 +27,13 @@ inline void PrintTo(const ControlId& id, std::ostream* out) {
 
 namespace ui::test_support {
 
+// What a window shows, pixel by pixel (0x00BBGGRR), in the coordinates of FrontEnd::Place.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels; // row by row
+    uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
+
 // A front end driven as a user drives it, through its real windows. The window cases run
 // over every front end from one table; each front end's test program defines MakeFrontEnd.
 // Windows are named by their tables, controls by their names.
@@ -85,6 +92,8 @@ public:
     // The pixels of the window's own background (its colour and pictures) under a control.
     virtual std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId control) = 0;
     virtual markup::DisplayList Display(const FormTable& form, ControlId control) = 0;
+    // What the window's client area shows now.
+    virtual Picture Capture(const FormTable& form) = 0;
     // A picture of the window as the user sees it, written to a PNG or BMP file.
     virtual void SaveScreenshot(const FormTable& form, const std::string& path) = 0;
 };

@@ -16,8 +16,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QToolTip>
 
 namespace ui::qt {
@@ -201,15 +199,6 @@ void NameForScreenReaders(QWidget* control, const FormTable& form, const Control
     control->setAccessibleName(ToQString(AccessibleName(form, entry, FromQString(shown))));
 }
 
-void PaintFocusMark(QWidget* control, const QRect& area) {
-    QStylePainter painter(control);
-    QStyleOptionFocusRect mark;
-    mark.initFrom(control);
-    mark.rect = area;
-    mark.backgroundColor = control->palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
-}
-
 void UseNearestFonts() {
     const QStringList installed = QFontDatabase::families();
     QString nearest = QStringLiteral("Arial");
@@ -267,12 +256,6 @@ void ControlLabel::keyPressEvent(QKeyEvent* event) {
         events.Clicked({entry.name, entry.index});
     else
         QLabel::keyPressEvent(event);
-}
-
-void ControlLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (hasFocus())
-        PaintFocusMark(this, rect());
 }
 
 StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {

@@ -43,6 +43,10 @@ FormWindow::FormWindow(const ControlSetting& setting)
     ApplyScheme();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { events.EscapePressed(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (!closing)
+            page->update();
+    });
 }
 
 // The page's size where the screen's work area holds it, with the window's frame; else as
@@ -138,6 +142,19 @@ void FormWindow::Page::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     window.PaintBackground(painter);
+    window.PaintFocusMark(painter);
+}
+
+void FormWindow::PaintFocusMark(QPainter& painter) const {
+    QWidget* focus = focusWidget();
+    if (!focus || !focus->hasFocus() ||
+        std::find(controls.begin(), controls.end(), focus) == controls.end())
+        return;
+    const QRect place = focus->geometry();
+    const FocusMark mark = FocusMarkOf(events.Form(), scheme, setting.scale.DotsPerInch());
+    for (const PixelRect& bar :
+         FocusMarkBars({place.x(), place.y(), place.width(), place.height()}, mark))
+        painter.fillRect(bar.left, bar.top, bar.width, bar.height, FromBgr(mark.colour));
 }
 
 // The window's colour, then its pictures and frames in the table's order (back to front).

@@ -130,9 +130,6 @@ void MarkupLabel::paintEvent(QPaintEvent*) {
             },
             item);
     }
-    painter.end();
-    if (hasFocus())
-        PaintFocusMark(viewport(), viewport()->rect());
 }
 
 QFont MarkupLabel::FontOf(const markup::Font& font) {

@@ -104,21 +104,6 @@ LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, WP
             return 0;
         }
         break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        ::InvalidateRect(label, nullptr, TRUE);
-        break;
-    case WM_PAINT:
-        if (::GetFocus() == label) { // the focus mark, over what the static paints
-            ::DefSubclassProc(label, message, 0, 0);
-            RECT area{};
-            ::GetClientRect(label, &area);
-            HDC dc = ::GetDC(label);
-            ::DrawFocusRect(dc, &area);
-            ::ReleaseDC(label, dc);
-            return 0;
-        }
-        break;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, ViewEvents::PointerOver(*control.entry) == Pointer::Hand
                                                ? IDC_HAND

@@ -216,6 +216,14 @@ public:
     markup::DisplayList Display(const FormTable& form, ControlId id) override {
         return Markup(form, id)->Display();
     }
+    Picture Capture(const FormTable& form) override {
+        const QImage image = Window(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        Picture picture{image.width(), image.height(), {}};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                picture.pixels.push_back(ToBgr(QColor(image.pixel(x, y))));
+        return picture;
+    }
     void SaveScreenshot(const FormTable& form, const std::string& path) override {
         Window(form)->grab().save(QString::fromStdString(path + "-qt.png"), "PNG");
     }
