@@ -5,6 +5,9 @@
 #include "ui/qt/MarkupLabel.h"
 
 #include <QAccessibleWidget>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 
 namespace ui::qt {
 
@@ -62,6 +65,22 @@ void InstallAccessibleRoles() {
     if (!installed)
         QAccessible::installFactory(RoleOf);
     installed = true;
+}
+
+// Qt 6.4 has no announcement of its own: the event goes out on the connection its bridge
+// opened to the accessibility bus (named "a11y"), from the control's object there.
+void Announce(QWidget* control, const QString& text) {
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* object = QAccessible::queryAccessibleInterface(control);
+    if (!bus.isConnected() || !object)
+        return;
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") +
+                         QString::number(QAccessible::uniqueId(object));
+    QDBusMessage event = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("Announcement"));
+    constexpr int polite = 1; // after what the reader is saying
+    event << QString() << polite << 0 << QVariant::fromValue(QDBusVariant(text)) << QVariantMap();
+    bus.send(event);
 }
 
 } // namespace ui::qt

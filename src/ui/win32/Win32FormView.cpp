@@ -1,5 +1,6 @@
 #include "ui/win32/Win32FormView.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
 #include "ui/win32/Accessible.h"
 #include "ui/win32/Dpi.h"
@@ -43,8 +44,7 @@ void Win32FormView::SetCaption(ControlId id, std::u16string_view caption) {
                             TakesFocusShowing(*control->entry, caption) ? style | WS_TABSTOP
                                                                         : style & ~WS_TABSTOP);
         // A new status or progress text is read out as it comes.
-        if (control->entry->kind == ControlKind::MarkupLabel ||
-            control->entry->kind == ControlKind::ProgressBar)
+        if (AnnouncesChanges(*control->entry))
             AnnounceChange(control->window);
     }
 }

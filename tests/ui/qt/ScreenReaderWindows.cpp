@@ -1,7 +1,7 @@
 // The four windows of the program on a real display, for a screen reader to read over
 // AT-SPI (read-windows.py): the terms with their text, the main window, the support form,
-// the lookup dialog after a lookup, showing its status view, and a message box with an input
-// box over it. Ends after a while.
+// the lookup dialog looking a number up every so often, and after a while a message box with
+// an input box over it. Ends after a while.
 #include "../FakeWindows.h"
 #include "FakeOs.h"
 #include "ui/FormTables.h"
@@ -12,8 +12,8 @@
 #include "ui/qt/QtViewFactory.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 using namespace ui::test_support;
@@ -40,17 +40,23 @@ int main(int argc, char** argv) {
     windows.MainWindow().Show();
     windows.MainWindow().Click({u"Bt00"});
     windows.MainWindow().Click({u"Lb10", 3});
-    QTimer::singleShot(200, [] {
+    // A lookup with Enter in the number box, again and again, for a reader that comes late.
+    auto* lookups = new QTimer(&application);
+    QObject::connect(lookups, &QTimer::timeout, [] {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("frmDialog")) {
-                window->findChild<QLineEdit*>(QStringLiteral("Tx00"))
-                    ->setText(QStringLiteral("77"));
-                window->findChild<QPushButton*>(QStringLiteral("Bt01"))->click();
+            if (window->objectName() == QLatin1String("frmDialog") &&
+                !QApplication::activeModalWidget()) {
+                auto* number = window->findChild<QLineEdit*>(QStringLiteral("Tx00"));
+                number->setText(QStringLiteral("77"));
+                number->setFocus();
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(number, &enter);
             }
     });
+    lookups->start(1500);
     // The program's own boxes, one over the other, for their buttons' words.
     ui::qt::QtDialogs boxes;
-    QTimer::singleShot(500, [&boxes] {
+    QTimer::singleShot(10000, [&boxes] {
         QTimer::singleShot(500,
                            [&boxes] { boxes.InputBox(u"Nombre de la empresa", u"Empresa", u""); });
         boxes.MessageBox(u"Sin conexión", u"No fue posible registrar su incidencia.",

@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """A screen reader's view of the running program over AT-SPI: every window a frame or a dialog,
 every control a role and a name, read once (no description repeating it), the terms' words,
-the status view's name, the boxes' buttons in Spanish; no unnamed control, no picture."""
+the lookup's answer announced with the focus left in the number box, the boxes' buttons in Spanish; no unnamed control, no picture."""
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 EXPECTED = {  # window title: (role, name) pairs it must hold
     "Garantías de uso": [
@@ -26,6 +27,7 @@ EXPECTED = {  # window title: (role, name) pairs it must hold
     "Empresa": [("push button", "Aceptar"), ("push button", "Cancelar")],
 }
 WINDOWS = {"frame", "dialog", "alert"}
+STATUS = "No es posible conectar con el servidor."
 SPOKEN = {"label", "link", "text", "push button", "check box", "progress bar"}
 
 
@@ -46,9 +48,38 @@ def program():
     sys.exit("the program never showed up on the accessibility bus")
 
 
+def control(app, title, role, name):
+    for window in app:
+        if window.name == title:
+            for c in controls(window):
+                if c.getRoleName() == role and c.name.startswith(name):
+                    return c
+    return None
+
+
+heard = []
+
+
+def listen(event):
+    heard.append(str(event.any_data))
+    if STATUS in heard[-1]:
+        pyatspi.Registry.stop()
+
+
 failures = []
 app = program()
-for _ in range(20):  # the boxes come last
+# The program looks a number up every so often: its answer is said, the focus stays put.
+pyatspi.Registry.registerEventListener(listen, "object:announcement")
+GLib.timeout_add_seconds(8, lambda: pyatspi.Registry.stop() or False)
+pyatspi.Registry.start()
+print(f"announced: {heard!r}")
+if not any(STATUS in said for said in heard):
+    failures.append("the lookup's answer was never announced")
+number = control(app, "Consultar incidencia", "text", "Número de aviso")
+if not number or not number.getState().contains(pyatspi.STATE_FOCUSED):
+    failures.append("the focus left the number box")
+
+for _ in range(30):  # the boxes come last
     if set(EXPECTED) <= {w.name for w in app}:
         break
     time.sleep(0.5)
