@@ -13,9 +13,16 @@ namespace ui::qt {
 
 namespace {
 
-class MarkupText : public QAccessibleWidget {
+// Read-only text: its words by character, word and line (each block of the markup a line),
+// with the caret at the start and nothing selected.
+class MarkupText : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit MarkupText(QWidget* label) : QAccessibleWidget(label, QAccessible::EditableText) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.readOnly = true;
@@ -23,9 +30,28 @@ public:
         return state;
     }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? static_cast<MarkupLabel*>(widget())->PlainText()
-                                          : QAccessibleWidget::text(kind);
+        return kind == QAccessible::Value ? Words() : QAccessibleWidget::text(kind);
     }
+
+    QString text(int start, int end) const override { return Words().mid(start, end - start); }
+    int characterCount() const override { return int(Words().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    QString Words() const { return static_cast<MarkupLabel*>(widget())->PlainText(); }
 };
 
 class LinkLabel : public QAccessibleWidget {

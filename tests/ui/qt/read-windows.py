@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A screen reader's view of the running program over AT-SPI: every window a frame or a dialog,
-every control a role and a name, read once (no description repeating it), the terms' words,
-the lookup's answer announced with the focus left in the number box, the boxes' buttons in Spanish; no unnamed control, no picture."""
+every control a role and a name, read once (no description repeating it), the terms read
+line by line and word by word, the lookup's answer announced with the focus left in the
+number box, the boxes' buttons in Spanish; no unnamed control, no picture."""
 import sys
 import time
 
@@ -57,6 +58,18 @@ def control(app, title, role, name):
     return None
 
 
+def pieces(text, boundary):
+    """The text's pieces from its start, as a reader moving by that boundary gets them."""
+    found, offset = [], 0
+    while offset < text.characterCount:
+        piece, start, end = text.getTextAtOffset(offset, boundary)
+        if end <= offset:
+            break
+        found.append(piece)
+        offset = end
+    return found
+
+
 heard = []
 
 
@@ -79,6 +92,17 @@ number = control(app, "Consultar incidencia", "text", "Número de aviso")
 if not number or not number.getState().contains(pyatspi.STATE_FOCUSED):
     failures.append("the focus left the number box")
 
+terms = control(app, "Garantías de uso", "text", "AUTORIZO")
+text = terms.queryText() if terms else None
+lines = pieces(text, pyatspi.TEXT_BOUNDARY_LINE_START) if text else []
+words = pieces(text, pyatspi.TEXT_BOUNDARY_WORD_START) if text else []
+print(f"terms: caret {text.caretOffset if text else None}, lines {lines!r}, words {words[:3]!r}")
+if not text or text.caretOffset != 0:
+    failures.append("the terms have no text with the caret at its start")
+if [line[:15] for line in lines] != ["AUTORIZO al per", "Nuestro horario"]:
+    failures.append("the terms are not read line by line")
+if [word for word in map(str.strip, words) if word][:3] != ["AUTORIZO", "al", "personal"]:
+    failures.append("the terms are not read word by word")
 for _ in range(30):  # the boxes come last
     if set(EXPECTED) <= {w.name for w in app}:
         break
