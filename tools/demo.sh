@@ -29,7 +29,7 @@ echo
 # The demonstration shop's workstation is a Spanish one: its dates read day first.
 export LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    build/demo/src/ui/qt/asistencia-remota
+    build/demo/src/app/qt/asistencia-remota
 else
     QT_QPA_PLATFORM=offscreen build/demo/tools/demo/asr_demo_driver build/demo
 fi

@@ -6,10 +6,10 @@
 // costs from what the program adds. At the first paint of the main window it prints
 // "painted RESIDENT_KB" and ends.
 #include "ScriptedUser.h"
+#include "app/qt/Program.h"
 #include "identity/WorkstationProfile.h"
 #include "platform/SystemOs.h"
 #include "text/Encoding.h"
-#include "ui/qt/Program.h"
 #include "ui/qt/QtDialogs.h"
 
 #include <QApplication>
@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
                 driver::Click(driver::Control("Splash", "Bt00"));
             });
         user.Start();
-        ui::qt::RunProgram(config);
+        app::qt::RunProgram(config);
         return 1;
     }
     auto os = platform::CreateSystemOs(text::Utf8ToUtf16(argv[2]));

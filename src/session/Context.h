@@ -27,7 +27,7 @@ struct Context {
     SessionState& session;
     Configuration config;
     // The transport's guard: the service requests share one response file, so a second
-    // fetch is refused while this is true. (ui::Windows::RequestScope is the other guard:
+    // fetch is refused while this is true. (ui::Windows::RunRequest is the other guard:
     // one support road at a time, a window's close deferred until it ends.)
     bool responseFileInUse = false;
 };

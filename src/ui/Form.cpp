@@ -9,9 +9,7 @@ namespace ui {
 Form::Form(Windows& windows, FormTable table)
     : windows(windows), table(std::move(table)),
       viewEvents(this->table, *this, [this](std::u16string_view text) {
-          const std::u16string& caption = this->table.caption;
-          Context().dialogs.MessageBox(caption.empty() ? u"Asistencia Remota" : caption, text,
-                                       platform::MessageIcon::Critical);
+          ReportFailure(Context().dialogs, this->table.caption, text);
       }) {}
 
 void Form::Load() {

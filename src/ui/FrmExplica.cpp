@@ -48,10 +48,7 @@ void FrmExplica::Click(ControlId control) {
 
 // Clicks while any request runs are ignored: one request at a time, one response file.
 void FrmExplica::Continue() {
-    if (windows.RequestRunning())
-        return;
-    {
-        Windows::RequestScope request(windows);
+    const bool ran = windows.RunRequest([this] {
         View().SetVisible(Pb00, true);
         session::SessionState& session = Context().session;
         session.AgentClientId.clear();
@@ -59,8 +56,9 @@ void FrmExplica::Continue() {
         session.ContactName.clear();
         session.ContactPhone.clear();
         RequestSupport();
-    }
-    windows.CloseMainWindows();
+    });
+    if (ran)
+        windows.CloseMainWindows();
 }
 
 void FrmExplica::RequestSupport() {

@@ -28,6 +28,12 @@ std::u16string HandlerFailureText(std::exception_ptr failure) {
     }
 }
 
+void ReportFailure(platform::Dialogs& dialogs, std::u16string_view caption,
+                   std::u16string_view text) {
+    dialogs.MessageBox(caption.empty() ? u"Asistencia Remota" : caption, text,
+                       platform::MessageIcon::Critical);
+}
+
 ViewEvents::ViewEvents(const FormTable& form, FormEvents& events,
                        std::function<void(std::u16string_view text)> report)
     : form(form), events(events), report(std::move(report)) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Dialogs.h"
 #include "ui/FormTable.h"
 #include "ui/FormView.h"
 
@@ -16,6 +17,10 @@ namespace ui {
 std::u16string HandlerFailureText(std::u16string_view detail);
 // The same for a failure caught as it is: the text of an exception is its detail.
 std::u16string HandlerFailureText(std::exception_ptr failure);
+// Tells the user that text in a box titled with the window's caption, the program's name
+// for a window without one or a failure outside every window.
+void ReportFailure(platform::Dialogs& dialogs, std::u16string_view caption,
+                   std::u16string_view text);
 
 // The buttons of the program's own message and input boxes, in the words Windows' own boxes
 // use in Spanish.

@@ -65,13 +65,23 @@ void Windows::ClosePendingWindows() {
         main->CloseIfPending();
 }
 
-Windows::RequestScope::RequestScope(Windows& windows) : windows(windows) {
-    ++windows.requestsRunning;
+bool Windows::RunRequest(const std::function<void()>& request) {
+    if (requestRunning)
+        return false;
+    requestRunning = true;
+    try {
+        request();
+    } catch (...) {
+        EndRequest();
+        throw;
+    }
+    EndRequest();
+    return true;
 }
 
-Windows::RequestScope::~RequestScope() {
-    if (--windows.requestsRunning == 0)
-        windows.ClosePendingWindows();
+void Windows::EndRequest() {
+    requestRunning = false;
+    ClosePendingWindows();
 }
 
 } // namespace ui

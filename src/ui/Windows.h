@@ -3,6 +3,7 @@
 #include "session/Context.h"
 #include "ui/FormView.h"
 
+#include <functional>
 #include <memory>
 
 namespace ui {
@@ -30,19 +31,11 @@ public:
     void CloseMainWindows();
     bool AnyLoaded() const;
 
-    // One service request at a time: while a scope lives, RequestRunning is true;
-    // windows whose closing waited for it close when the last scope ends.
-    class RequestScope {
-    public:
-        explicit RequestScope(Windows& windows);
-        ~RequestScope();
-        RequestScope(const RequestScope&) = delete;
-        RequestScope& operator=(const RequestScope&) = delete;
-
-    private:
-        Windows& windows;
-    };
-    bool RequestRunning() const { return requestsRunning > 0; }
+    // One service request at a time: runs the request unless one already runs, and tells
+    // whether it ran. While it runs, RequestRunning is true; windows whose closing waited
+    // for it close when it ends, failed or not.
+    bool RunRequest(const std::function<void()>& request);
+    bool RequestRunning() const { return requestRunning; }
 
     session::Context& Context() { return context; }
     ViewFactory& Views() { return views; }
@@ -50,11 +43,12 @@ public:
     void WindowUnloaded();
 
 private:
+    void EndRequest();
     void ClosePendingWindows();
 
     session::Context& context;
     ViewFactory& views;
-    int32_t requestsRunning = 0;
+    bool requestRunning = false;
     std::unique_ptr<Splash> splash;
     std::unique_ptr<frmMain> main;
     std::unique_ptr<FrmExplica> supportForm;

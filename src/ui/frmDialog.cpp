@@ -34,11 +34,10 @@ void frmDialog::KeyDown(ControlId control, int32_t keyCode) {
 
 // Ignored while any request runs: one request at a time, one response file.
 void frmDialog::Lookup() {
-    if (windows.RequestRunning())
-        return;
-    Windows::RequestScope request(windows);
-    const std::u16string markup = service::IncidentStatusMarkup(Context(), View().Text(Tx00));
-    View().SetCaption(Lb01, markup);
+    windows.RunRequest([this] {
+        const std::u16string markup = service::IncidentStatusMarkup(Context(), View().Text(Tx00));
+        View().SetCaption(Lb01, markup);
+    });
 }
 
 } // namespace ui

@@ -4,7 +4,7 @@
 #include "IncidentStore.h"
 #include "ScratchFolder.h"
 #include "Walks.h"
-#include "ui/qt/Program.h"
+#include "app/qt/Program.h"
 
 #include <QProcess>
 #include <QTest>
@@ -13,7 +13,7 @@ namespace {
 
 bool Walk(driver::ScriptedUser& user, const session::Configuration& config) {
     user.Start();
-    ui::qt::RunProgram(config);
+    app::qt::RunProgram(config);
     user.Finish();
     return user.Finished();
 }

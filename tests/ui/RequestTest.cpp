@@ -129,6 +129,32 @@ TEST(RequestTest, NothingOverlapsARunningRequest) {
     EXPECT_EQ(std::count(run.views.log.begin(), run.views.log.end(), u"no window left"), 1);
 }
 
+// The same guard holds from the lookup's side: the support form sends nothing, and the dialog
+// closed meanwhile closes once the lookup has shown its answer.
+TEST(RequestTest, ALookupHoldsTheSupportRequestBack) {
+    RequestRun run({R"({"ID":41,"CABECERA":{"NUMERO":2401,"ESTADO":1}})"}, 3);
+    run.main().ClickLabel({u"Lb10", 3});
+    run.dialog()[Tx00].text = u"2401";
+    bool acted = false, closedAtOnce = true;
+    run.events.onPump = [&] {
+        if (acted || run.fetches == 0)
+            return;
+        acted = true;
+        run.form().events.Clicked(Bt00);
+        closedAtOnce = run.dialog().events.CloseRequested();
+    };
+    run.views.log.clear();
+
+    run.dialog().events.Clicked(Bt01);
+
+    EXPECT_TRUE(acted);
+    EXPECT_FALSE(closedAtOnce);
+    EXPECT_FALSE(run.form()[Pb00].visible);
+    EXPECT_TRUE(run.dialogs.messages.empty()) << "no support request told its result";
+    EXPECT_NE(run.dialog()[Lb01].caption.find(u"Aviso número: 2401"), std::u16string::npos);
+    EXPECT_EQ(run.views.log, Log{u"close frmDialog"});
+}
+
 // Without a touch screen the keyboard button stays hidden: FrontEndTest's Tab walk.
 TEST(RequestTest, LookupDialogShowsTheStatusOnEnterOrClick) {
     RequestRun run({"", R"({"ID":41,"CABECERA":{"NUMERO":2401,"ESTADO":1}})"}, 2);

@@ -4,7 +4,7 @@
 //   asr_demo_driver PICTURES_FOLDER
 #include "Walks.h"
 #include "app/ProductionConfiguration.h"
-#include "ui/qt/Program.h"
+#include "app/qt/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +14,7 @@ namespace {
 
 bool Run(driver::ScriptedUser& user, const session::Configuration& config) {
     user.Start();
-    ui::qt::RunProgram(config);
+    app::qt::RunProgram(config);
     user.Finish();
     if (!user.Failure().isEmpty())
         std::fprintf(stderr, "demo: %s\n", qPrintable(user.Failure()));

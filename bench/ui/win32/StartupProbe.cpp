@@ -1,22 +1,21 @@
 // One start-up of the Windows program for the start-up benchmark under Wine
 // (asr_bench_startup_wine), in a process of its own:
 //   asr_startup_probe_win32 program|baseline INSTALLATION
-// "program" is the real program's start-up (ui::win32::RunProgram, as WinMain.cpp runs it)
+// "program" is the real program's start-up (app::win32::RunProgram, as WinMain.cpp runs it)
 // up to its terms window (the Splash form: its class and caption); "baseline" is a bare
 // Win32 program that shows one window of the main window's size. At the first paint of that
 // window it prints "painted WORKING_SET_KB" and ends. The first paint is the window's own
 // WM_PAINT handled (background, pictures; its controls paint after it), the point the Qt
 // probe stops at too.
 #include "app/ProductionConfiguration.h"
+#include "app/win32/Program.h"
 #include "ui/FormTables.h"
 #include "ui/win32/FormWindow.h"
-#include "ui/win32/Program.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <psapi.h>
 #include <string>
 
@@ -48,6 +47,12 @@ LRESULT CALLBACK Created(int code, WPARAM w, LPARAM l) {
         const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs;
         wchar_t type[64] = L"";
         ::GetClassNameW(window, type, 64);
+        // The program tells a failed start-up in a box, which would wait for a user forever.
+        if (std::wstring(type) == L"#32770") {
+            std::fprintf(stderr, "a message box before the first paint: the start-up failed\n");
+            std::fflush(stderr);
+            ::TerminateProcess(::GetCurrentProcess(), 1);
+        }
         if (std::wstring(type) == watchedClass &&
             (watchedCaption.empty() || (create->lpszName && create->lpszName == watchedCaption)))
             ::SetWindowSubclass(window, Painted, 0, 0);
@@ -107,10 +112,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The program's own configuration, in the installation given.
     session::Configuration config = app::ProductionConfiguration();
     config.installDir = ui::win32::FromWide(__wargv[2]);
-    try {
-        ui::win32::RunProgram(config);
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
-    }
+    app::win32::RunProgram(config);
     return 1;
 }

@@ -39,24 +39,30 @@ std::u16string DdeSource::Conversation::CommandText(HDDEDATA data) const {
     return FromWide(text);
 }
 
+// Nothing may unwind through DDEML. The owner's handler tells its own failures (it knows
+// the window); a failure here (no memory for the command) leaves the command unanswered.
 HDDEDATA CALLBACK DdeSource::Conversation::Callback(UINT type, UINT, HCONV, HSZ topicName,
                                                     HSZ serviceName, HDDEDATA data, ULONG_PTR,
                                                     ULONG_PTR) {
-    DdeSource* source = activeSource;
-    if (!source)
-        return nullptr;
-    const Conversation& dde = *source->dde;
-    switch (type) {
-    case XTYP_CONNECT: {
-        const bool ours = ::DdeCmpStringHandles(topicName, dde.topic) == 0 &&
-                          ::DdeCmpStringHandles(serviceName, dde.service) == 0;
-        return ours ? reinterpret_cast<HDDEDATA>(TRUE) : nullptr;
-    }
-    case XTYP_EXECUTE:
-        if (source->onExecute)
-            source->onExecute(dde.CommandText(data));
-        return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
-    default:
+    try {
+        DdeSource* source = activeSource;
+        if (!source)
+            return nullptr;
+        const Conversation& dde = *source->dde;
+        switch (type) {
+        case XTYP_CONNECT: {
+            const bool ours = ::DdeCmpStringHandles(topicName, dde.topic) == 0 &&
+                              ::DdeCmpStringHandles(serviceName, dde.service) == 0;
+            return ours ? reinterpret_cast<HDDEDATA>(TRUE) : nullptr;
+        }
+        case XTYP_EXECUTE:
+            if (source->onExecute)
+                source->onExecute(dde.CommandText(data));
+            return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
+        default:
+            return nullptr;
+        }
+    } catch (...) {
         return nullptr;
     }
 }

@@ -12,7 +12,8 @@ namespace platform::win32 {
 // that arrives goes to the handler as sent; none is ever marked as accepted, so the
 // client always hears DDE_FNOTPROCESSED. Commands arrive while the thread that created
 // the source processes its window messages. One source per process. The handler runs
-// inside DDEML's callback: it must not destroy the source there (post the close instead).
+// inside DDEML's callback: it must not destroy the source there (post the close instead),
+// and it tells its own failures: one that escapes it is dropped.
 class DdeSource {
 public:
     using ExecuteHandler = std::function<void(std::u16string_view command)>;

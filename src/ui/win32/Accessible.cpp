@@ -1,5 +1,7 @@
 #include "ui/win32/Accessible.h"
 
+#include "ui/win32/CallbackGuard.h"
+
 #include <oleacc.h>
 #include <utility>
 
@@ -15,7 +17,8 @@ bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The standard object of the window, with the core's name and role in front of it.
+// The standard object of the window, with the core's name and role in front of it. The
+// methods that run the program's own code are guarded; the others only pass the call on.
 // IID_IAccessible from MinGW's static oleacc does not hold the GUID: __uuidof does.
 class Accessible final : public IAccessible {
 public:
@@ -69,42 +72,50 @@ public:
         return standard->get_accChild(child, out);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!IsSelf(child) || !::IsWindow(window))
-            return standard->get_accName(child, name);
-        if (!name)
-            return E_POINTER;
-        const std::wstring text = facts().name;
-        *name = text.empty() ? nullptr : ::SysAllocStringLen(text.data(), UINT(text.size()));
-        return text.empty() ? S_FALSE : S_OK;
+        return Guarded(window, E_FAIL, [&] {
+            if (!IsSelf(child) || !::IsWindow(window))
+                return standard->get_accName(child, name);
+            if (!name)
+                return E_POINTER;
+            const std::wstring text = facts().name;
+            *name = text.empty() ? nullptr : ::SysAllocStringLen(text.data(), UINT(text.size()));
+            return text.empty() ? S_FALSE : S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (!IsSelf(child) || !::IsWindow(window))
-            return standard->get_accValue(child, value);
-        const AccessibleFacts now = facts();
-        if (!now.hasValue)
-            return standard->get_accValue(child, value);
-        if (!value)
-            return E_POINTER;
-        *value = ::SysAllocStringLen(now.value.data(), UINT(now.value.size()));
-        return S_OK;
+        return Guarded(window, E_FAIL, [&] {
+            if (!IsSelf(child) || !::IsWindow(window))
+                return standard->get_accValue(child, value);
+            const AccessibleFacts now = facts();
+            if (!now.hasValue)
+                return standard->get_accValue(child, value);
+            if (!value)
+                return E_POINTER;
+            *value = ::SysAllocStringLen(now.value.data(), UINT(now.value.size()));
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
         return standard->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!IsSelf(child) || !::IsWindow(window))
-            return standard->get_accRole(child, role);
-        if (!role)
-            return E_POINTER;
-        role->vt = VT_I4;
-        role->lVal = facts().role;
-        return S_OK;
+        return Guarded(window, E_FAIL, [&] {
+            if (!IsSelf(child) || !::IsWindow(window))
+                return standard->get_accRole(child, role);
+            if (!role)
+                return E_POINTER;
+            role->vt = VT_I4;
+            role->lVal = facts().role;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        const HRESULT result = standard->get_accState(child, state);
-        if (SUCCEEDED(result) && IsSelf(child) && ::IsWindow(window) && state->vt == VT_I4)
-            state->lVal |= facts().state;
-        return result;
+        return Guarded(window, E_FAIL, [&] {
+            const HRESULT result = standard->get_accState(child, state);
+            if (SUCCEEDED(result) && IsSelf(child) && ::IsWindow(window) && state->vt == VT_I4)
+                state->lVal |= facts().state;
+            return result;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return standard->get_accHelp(child, help);
@@ -122,13 +133,15 @@ public:
         return standard->get_accSelection(children);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        if (!IsSelf(child) || !::IsWindow(window))
-            return standard->get_accDefaultAction(child, action);
-        if (!action)
-            return E_POINTER;
-        const std::wstring name = facts().action;
-        *action = name.empty() ? nullptr : ::SysAllocStringLen(name.data(), UINT(name.size()));
-        return name.empty() ? S_FALSE : S_OK;
+        return Guarded(window, E_FAIL, [&] {
+            if (!IsSelf(child) || !::IsWindow(window))
+                return standard->get_accDefaultAction(child, action);
+            if (!action)
+                return E_POINTER;
+            const std::wstring name = facts().action;
+            *action = name.empty() ? nullptr : ::SysAllocStringLen(name.data(), UINT(name.size()));
+            return name.empty() ? S_FALSE : S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
         return standard->accSelect(flags, child);
@@ -144,12 +157,14 @@ public:
         return standard->accHitTest(left, top, child);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        if (!IsSelf(child) || !::IsWindow(window))
-            return standard->accDoDefaultAction(child);
-        if (facts().action.empty())
-            return DISP_E_MEMBERNOTFOUND;
-        act();
-        return S_OK;
+        return Guarded(window, E_FAIL, [&] {
+            if (!IsSelf(child) || !::IsWindow(window))
+                return standard->accDoDefaultAction(child);
+            if (facts().action.empty())
+                return HRESULT{DISP_E_MEMBERNOTFOUND};
+            act();
+            return HRESULT{S_OK};
+        });
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
         return standard->put_accName(child, name);

@@ -1,11 +1,15 @@
 #include "ui/win32/CloseCommandDde.h"
 
+#include "ui/win32/CallbackGuard.h"
+
 namespace ui::win32 {
 
 CloseCommandDde::CloseCommandDde(HWND window, ViewEvents& events)
     : events(events), source(u"FrmMain", [this, window](std::u16string_view command) {
-          waiting.emplace_back(command);
-          ::PostMessageW(window, Arrived, 0, 0);
+          Guarded(window, [&] {
+              waiting.emplace_back(command);
+              ::PostMessageW(window, Arrived, 0, 0);
+          });
       }) {}
 
 void CloseCommandDde::Deliver() {

@@ -3,12 +3,12 @@
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
 #include "ui/Scale.h"
+#include "ui/win32/CallbackGuard.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MarkupLabel.h"
 #include "ui/win32/WideText.h"
 
 #include <algorithm>
-#include <exception>
 #include <tuple>
 #include <uxtheme.h>
 
@@ -19,13 +19,6 @@ namespace {
 constexpr int FirstControlId = 100;
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD OwnedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-// The windows' own events arrive guarded by the core; this catches what fails in the
-// front end itself, since unwinding through DispatchMessageW would end the program.
-void ReportFailure(HWND window, std::exception_ptr failure) noexcept {
-    ::MessageBoxW(::GetAncestor(window, GA_ROOT), Wide(HandlerFailureText(failure)).c_str(),
-                  L"Asistencia Remota", MB_OK | MB_ICONERROR);
-}
 
 RECT ToRect(const PixelRect& place) {
     return {place.left, place.top, place.left + place.width, place.top + place.height};
@@ -387,26 +380,26 @@ void FormWindow::BecomeOwned(HWND owner) {
     ApplyDpi(WindowDpi(window));
 }
 
+// The windows' own events arrive guarded by the core; the guard catches what fails in the
+// front end itself.
 LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window = window;
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return ::DefWindowProcW(window, message, w, l);
-    if (message == WM_NCDESTROY) {
-        self->window = nullptr;
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return ::DefWindowProcW(window, message, w, l);
-    }
-    try {
+    return Guarded(window, LRESULT{0}, [&]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            auto* self =
+                static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+            self->window = window;
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (!self)
+            return ::DefWindowProcW(window, message, w, l);
+        if (message == WM_NCDESTROY) {
+            self->window = nullptr;
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            return ::DefWindowProcW(window, message, w, l);
+        }
         return self->Handle(message, w, l);
-    } catch (...) {
-        ReportFailure(window, std::current_exception());
-        return 0;
-    }
+    });
 }
 
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -521,19 +514,16 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
 
 LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w, LPARAM l,
                                               UINT_PTR position, DWORD_PTR self) {
-    auto* form = reinterpret_cast<FormWindow*>(self);
-    if (message == WM_NCDESTROY)
-        ::RemoveWindowSubclass(child, ControlProcedure, position);
-    try {
+    return Guarded(child, LRESULT{0}, [&] {
+        auto* form = reinterpret_cast<FormWindow*>(self);
+        if (message == WM_NCDESTROY)
+            ::RemoveWindowSubclass(child, ControlProcedure, position);
         if (message == WM_SETFOCUS) // Tab onto a control scrolled out of sight
             form->Reveal(form->controls[position]);
         if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
             form->InvalidateFocusMark(form->controls[position]);
         return ControlMessage(form->controls[position], form->events, message, w, l);
-    } catch (...) {
-        ReportFailure(child, std::current_exception());
-        return 0;
-    }
+    });
 }
 
 } // namespace ui::win32

@@ -2,6 +2,7 @@
 
 #include "ui/markup/MarkupParser.h"
 #include "ui/markup/PlainText.h"
+#include "ui/win32/CallbackGuard.h"
 #include "ui/win32/DisplayListPainter.h"
 
 #include <algorithm>
@@ -115,18 +116,20 @@ void MarkupLabel::Paint(HDC target) {
 }
 
 LRESULT CALLBACK MarkupLabel::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE)
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(new MarkupLabel(window)));
-    MarkupLabel* label = Of(window);
-    if (!label)
-        return ::DefWindowProcW(window, message, w, l);
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete label;
-        return ::DefWindowProcW(window, message, w, l);
-    }
-    return label->Handle(message, w, l);
+    return Guarded(window, LRESULT{0}, [&] {
+        if (message == WM_NCCREATE)
+            ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                                reinterpret_cast<LONG_PTR>(new MarkupLabel(window)));
+        MarkupLabel* label = Of(window);
+        if (!label)
+            return ::DefWindowProcW(window, message, w, l);
+        if (message == WM_NCDESTROY) {
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            delete label;
+            return ::DefWindowProcW(window, message, w, l);
+        }
+        return label->Handle(message, w, l);
+    });
 }
 
 LRESULT MarkupLabel::Handle(UINT message, WPARAM w, LPARAM l) {

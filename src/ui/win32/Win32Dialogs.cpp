@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Dialogs.h"
 
 #include "ui/ViewEvents.h"
+#include "ui/win32/CallbackGuard.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
@@ -32,13 +33,16 @@ public:
     HWND Owner() const { return active; }
 
 private:
+    // A failure passes that window by and goes on to the next.
     static BOOL CALLBACK Disable(HWND window, LPARAM self) {
-        auto* list = reinterpret_cast<ProgramDisabled*>(self);
-        if (window != list->active && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-            list->disabled.push_back(window);
-            ::EnableWindow(window, FALSE);
-        }
-        return TRUE;
+        return Guarded(window, BOOL{TRUE}, [&] {
+            auto* list = reinterpret_cast<ProgramDisabled*>(self);
+            if (window != list->active && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+                list->disabled.push_back(window);
+                ::EnableWindow(window, FALSE);
+            }
+            return BOOL{TRUE};
+        });
     }
 
     HWND active;
@@ -50,32 +54,34 @@ struct InputRequest {
 };
 
 INT_PTR CALLBACK InputProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-    auto* request = reinterpret_cast<InputRequest*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG: {
-        request = reinterpret_cast<InputRequest*>(l);
-        ::SetWindowLongPtrW(dialog, DWLP_USER, l);
-        ::SetWindowTextW(dialog, request->title.c_str());
-        ::SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, request->prompt.c_str());
-        ::SetDlgItemTextW(dialog, IDC_INPUT_TEXT, request->text.c_str());
-        ::SendDlgItemMessageW(dialog, IDC_INPUT_TEXT, EM_SETSEL, 0, -1);
-        ::SetDlgItemTextW(dialog, IDOK, Wide(AcceptButton).c_str());
-        ::SetDlgItemTextW(dialog, IDCANCEL, Wide(CancelButton).c_str());
-        return TRUE; // the focus goes to the text
-    }
-    case WM_COMMAND:
-        if (LOWORD(w) == IDOK) {
-            HWND box = ::GetDlgItem(dialog, IDC_INPUT_TEXT);
-            request->text.assign(size_t(::GetWindowTextLengthW(box)) + 1, L'\0');
-            request->text.resize(
-                size_t(::GetWindowTextW(box, request->text.data(), int(request->text.size()))));
-            ::EndDialog(dialog, IDOK);
-        } else if (LOWORD(w) == IDCANCEL) {
-            ::EndDialog(dialog, IDCANCEL);
+    return Guarded(dialog, INT_PTR{FALSE}, [&]() -> INT_PTR {
+        auto* request = reinterpret_cast<InputRequest*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+        switch (message) {
+        case WM_INITDIALOG: {
+            request = reinterpret_cast<InputRequest*>(l);
+            ::SetWindowLongPtrW(dialog, DWLP_USER, l);
+            ::SetWindowTextW(dialog, request->title.c_str());
+            ::SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, request->prompt.c_str());
+            ::SetDlgItemTextW(dialog, IDC_INPUT_TEXT, request->text.c_str());
+            ::SendDlgItemMessageW(dialog, IDC_INPUT_TEXT, EM_SETSEL, 0, -1);
+            ::SetDlgItemTextW(dialog, IDOK, Wide(AcceptButton).c_str());
+            ::SetDlgItemTextW(dialog, IDCANCEL, Wide(CancelButton).c_str());
+            return TRUE; // the focus goes to the text
         }
-        return TRUE;
-    }
-    return FALSE;
+        case WM_COMMAND:
+            if (LOWORD(w) == IDOK) {
+                HWND box = ::GetDlgItem(dialog, IDC_INPUT_TEXT);
+                request->text.assign(size_t(::GetWindowTextLengthW(box)) + 1, L'\0');
+                request->text.resize(
+                    size_t(::GetWindowTextW(box, request->text.data(), int(request->text.size()))));
+                ::EndDialog(dialog, IDOK);
+            } else if (LOWORD(w) == IDCANCEL) {
+                ::EndDialog(dialog, IDCANCEL);
+            }
+            return TRUE;
+        }
+        return FALSE;
+    });
 }
 
 } // namespace

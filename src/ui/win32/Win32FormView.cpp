@@ -3,6 +3,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Keyboard.h"
 #include "ui/win32/Accessible.h"
+#include "ui/win32/CallbackGuard.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32EventPump.h"
@@ -14,13 +15,16 @@ namespace ui::win32 {
 
 namespace {
 
-// Disables a shown, enabled window of the thread and notes it in the list.
+// Disables a shown, enabled window of the thread and notes it in the list. A failure passes
+// that window by and goes on to the next.
 BOOL CALLBACK DisableShownWindow(HWND other, LPARAM list) {
-    if (::IsWindowVisible(other) && ::IsWindowEnabled(other)) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(other);
-        ::EnableWindow(other, FALSE);
-    }
-    return TRUE;
+    return Guarded(other, BOOL{TRUE}, [&] {
+        if (::IsWindowVisible(other) && ::IsWindowEnabled(other)) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(other);
+            ::EnableWindow(other, FALSE);
+        }
+        return BOOL{TRUE};
+    });
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // Asistencia Remota on Linux: no switches, no environment, the build's configuration.
 #include "app/ProductionConfiguration.h"
-#include "ui/qt/Program.h"
+#include "app/qt/Program.h"
 
 #include <QApplication>
 
 int main(int, char* argv[]) {
     int toolkitArguments = 1; // the program's name only: no switch reaches Qt either
     QApplication application(toolkitArguments, argv);
-    return ui::qt::RunProgram(app::ProductionConfiguration());
+    return app::qt::RunProgram(app::ProductionConfiguration());
 }

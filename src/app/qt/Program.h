@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/Main.h"
+#include "session/Context.h"
+
+namespace app::qt {
+
+// The program on Linux over a configuration: the start-up, then the windows' events until
+// no window is left. A failure that reaches here is told to the user as a window's failure
+// is, and ends the program. The QApplication must exist. Returns the exit status, 1 after a
+// failure.
+int RunProgram(const session::Configuration& config, const StartUp& startUp = Main);
+
+} // namespace app::qt
