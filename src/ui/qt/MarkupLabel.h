@@ -22,9 +22,10 @@ class MarkupLabel : public QAbstractScrollArea, private markup::TextMeasurer {
 public:
     MarkupLabel(const markup::Theme& theme, QWidget* parent);
 
-    // Shows the caption; a screen reader reads its words, and hears them when they change.
     void SetMarkup(std::u16string_view caption);
     QString Markup() const;
+    // The words the caption shows, for screen readers.
+    QString PlainText() const;
     // The system's colours, over the window's background.
     void SetScheme(const ColourScheme& scheme, uint32_t background);
     const markup::DisplayList& Display() const { return display; }

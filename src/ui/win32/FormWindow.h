@@ -61,6 +61,10 @@ private:
     void ScrollTo(POINT offset);
     LRESULT Scroll(int bar, int request);
     void Reveal(const ChildControl& control);
+    // The focus mark around the focused control, unless the system hides focus marks until
+    // the keyboard is used (WM_UPDATEUISTATE); and the place it takes around a control.
+    void PaintFocusMark(HDC dc);
+    void InvalidateFocusMark(const ChildControl& control);
     void ComposeBackground();
     // The system's colours as they are now, on the window and its labels.
     void TakeScheme();
