@@ -53,6 +53,7 @@ install_dir=$(cache ASR_INSTALL_DIR)
 [[ $install_dir =~ ^([A-Za-z]:)\\([^\\]+)$ ]] ||
     { echo "package.sh: cannot install into $install_dir" >&2 && exit 1; }
 drive=${BASH_REMATCH[1]} folder=${BASH_REMATCH[2]}
+web_host=$(cache ASR_WEB_HOST)
 # Anything that embeds a date takes the commit's.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
 
@@ -113,7 +114,8 @@ msi=$out/$name.msi
 # wixl dates the package with the clock: a clock stopped at the commit's time.
 (cd "$work" && TZ=UTC faketime -f "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" \
     wixl -a x86 -o package.msi -D ProductCode="$product_code" -D Version="$version" \
-    -D Drive="$drive" -D Folder="$folder" -D Icon=AsistenciaRemota.ico -D Exe=AsistenciaRemota.exe \
+    -D Drive="$drive" -D Folder="$folder" -D WebHost="$web_host" -D Icon=AsistenciaRemota.ico \
+    -D Exe=AsistenciaRemota.exe \
     "$root/tools/package/AsistenciaRemota.wxs")
 # What wixl does not write: the program's file version (a versioned file, replaced by the
 # rules for versions, not by its hash), and the refusal to install without Velmorn.

@@ -43,4 +43,8 @@ std::u16string AccessibleName(const FormTable& form, const ControlEntry& control
     return std::u16string(control.toolTip);
 }
 
+bool AnnouncesChanges(const ControlEntry& control) {
+    return control.kind == ControlKind::MarkupLabel || control.kind == ControlKind::ProgressBar;
+}
+
 } // namespace ui

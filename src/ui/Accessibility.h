@@ -28,4 +28,8 @@ Role RoleOf(const ControlEntry& control);
 std::u16string AccessibleName(const FormTable& form, const ControlEntry& control,
                               std::u16string_view shown);
 
+// Whether a new caption of the control is read out as it comes, wherever the focus is: the
+// answer of a lookup and the progress of a request, which the user waits for.
+bool AnnouncesChanges(const ControlEntry& control);
+
 } // namespace ui

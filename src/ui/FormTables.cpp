@@ -225,7 +225,8 @@ FormTable FrmDialogTable() {
                      .kind = MarkupLabel,
                      .place = {180, 1680, 8040, 5340},
                      .font = Tahoma(10),
-                     .tabIndex = 3},
+                     .tabIndex = 3,
+                     .accessibleName = u"Estado del aviso"},
                 },
             .escape = EscapeKey::Closes};
 }

@@ -22,6 +22,11 @@ std::u16string HandlerFailureText(std::exception_ptr failure);
 void ReportFailure(platform::Dialogs& dialogs, std::u16string_view caption,
                    std::u16string_view text);
 
+// The buttons of the program's own message and input boxes, in the words Windows' own boxes
+// use in Spanish.
+inline constexpr std::u16string_view AcceptButton = u"Aceptar";
+inline constexpr std::u16string_view CancelButton = u"Cancelar";
+
 enum class Pointer { Arrow, Hand };
 
 // What a front end reports of a window, as the user did it, turned into the window's

@@ -100,13 +100,17 @@ programs_and_features() {
     for key in 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' \
         'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'; do
         wine reg query "$key" /s /reg:64 2>/dev/null | tr -d '\r'
-    done | awk '/^HKEY/ { if (name) print name "|" version "|" vendor; name = version = vendor = "" }
+    done | awk '/^HKEY/ { if (name) print name "|" version "|" vendor "|" help; name = version = vendor = help = "" }
         $1 == "DisplayName" { sub(/.*REG_SZ +/, ""); name = $0 }
         $1 == "DisplayVersion" { sub(/.*REG_SZ +/, ""); version = $0 }
         $1 == "Publisher" { sub(/.*REG_SZ +/, ""); vendor = $0 }
-        END { if (name) print name "|" version "|" vendor }' | grep '^Asistencia Remota|' || true
+        $1 == "HelpLink" { sub(/.*REG_SZ +/, ""); help = $0 }
+        END { if (name) print name "|" version "|" vendor "|" help }' | grep '^Asistencia Remota|' || true
 }
-registered_as() { [[ $(programs_and_features) == "Asistencia Remota|$1|Lunadoro S.A." ]]; }
+web_host=$(sed -n 's/^ASR_WEB_HOST:[A-Z]*=//p' "$build/CMakeCache.txt")
+registered_as() {
+    [[ $(programs_and_features) == "Asistencia Remota|$1|Lunadoro S.A.|https://$web_host/manual/" ]]
+}
 not_registered() { [[ -z $(programs_and_features) ]]; }
 # The entry's icon: the installer keeps the package's icon for it (Windows names it in the
 # entry's DisplayIcon; Wine writes no DisplayIcon).
@@ -144,7 +148,8 @@ echo "-- the shipped package, silently in and out"
 expect "installs silently" msiexec /i "$(windows_path "$shipped")" /qn
 expect "the signed program is in C:\\Velmorn3" is_the_program_of "$out/shipped"
 expect "a Start-menu and a desktop shortcut point at it" shortcuts_point_at_the_program
-expect "Programs and Features lists it once, with its version and vendor" registered_as "$version"
+expect "Programs and Features lists it once, with its version, vendor and help page" \
+    registered_as "$version"
 expect "and with the program's icon" icon_kept
 expect "the Velmorn files are untouched" velmorn_unchanged
 expect "uninstalls silently" msiexec /x "$(windows_path "$shipped")" /qn

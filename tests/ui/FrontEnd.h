@@ -11,10 +11,28 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
+#include <vector>
+
+namespace ui {
+// A control as a failing case names it.
+inline void PrintTo(const ControlId& id, std::ostream* out) {
+    *out << std::string(id.name.begin(), id.name.end());
+    if (id.index != NoIndex)
+        *out << "(" << id.index << ")";
+}
+} // namespace ui
 
 namespace ui::test_support {
+
+// What a window shows, pixel by pixel (0x00BBGGRR), in the coordinates of FrontEnd::Place.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels; // row by row
+    uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
 
 // A front end driven as a user drives it, through its real windows. The window cases run
 // over every front end from one table; each front end's test program defines MakeFrontEnd.
@@ -67,11 +85,15 @@ public:
     // What assistive technology reads of a control: its role and name.
     virtual Role AccessibleRole(const FormTable& form, ControlId control) = 0;
     virtual std::u16string AccessibleName(const FormTable& form, ControlId control) = 0;
+    // The words a reader reads as the control's text or value.
+    virtual std::u16string AccessibleText(const FormTable& form, ControlId control) = 0;
     // The colours of the system from now on, for the windows open and those to come.
     virtual void UseScheme(const ColourScheme& scheme) = 0;
     // The pixels of the window's own background (its colour and pictures) under a control.
     virtual std::set<uint32_t> BackgroundUnder(const FormTable& form, ControlId control) = 0;
     virtual markup::DisplayList Display(const FormTable& form, ControlId control) = 0;
+    // What the window's client area shows now.
+    virtual Picture Capture(const FormTable& form) = 0;
     // A picture of the window as the user sees it, written to a PNG or BMP file.
     virtual void SaveScreenshot(const FormTable& form, const std::string& path) = 0;
 };

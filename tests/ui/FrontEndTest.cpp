@@ -227,7 +227,7 @@ TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
     } walks[] = {{program.splash, {Lb00, Ch00, Bt00}},
                  {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
                  {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
-                 {program.dialog, {Tx00, Lb01, Bt01}}}; // no touch screen: no keyboard button
+                 {program.dialog, {Tx00, Bt01}}}; // no keyboard button, nothing looked up yet
     program.windows.MainWindow().Show();
     for (const auto& walk : walks) {
         const FormTable& form = walk.form;
@@ -237,7 +237,7 @@ TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
             user.Click(program.main, Link(3));
         std::unique_ptr<FormView> terms;
         if (&form == &program.splash) {
-            terms = program.ShowAlone(form);
+            terms = program.ShowAlone(form, true);
             user.ProcessEvents();
         }
         EXPECT_EQ(user.Focused(form), walk.path[0]) << Utf8(form.name) << " first";
@@ -282,7 +282,11 @@ TEST(FrontEnd, EveryActionIsDoneWithTheKeyboardAlone) {
     ASSERT_TRUE(user.IsShown(program.dialog));
     user.Type(program.dialog, user.Focused(program.dialog), u"77");
     user.PressKey(program.dialog, Key::Enter);
-    EXPECT_EQ(user.AccessibleName(program.dialog, Lb01),
+    EXPECT_EQ(user.Focused(program.dialog), Tx00);
+    user.PressKey(program.dialog, Key::Tab); // the answer is a stop now
+    EXPECT_EQ(user.Focused(program.dialog), Lb01);
+    EXPECT_EQ(user.AccessibleName(program.dialog, Lb01), u"Estado del aviso");
+    EXPECT_EQ(user.AccessibleText(program.dialog, Lb01),
               u"No es posible conectar con el servidor.");
     user.PressKey(program.dialog, Key::Escape);
     EXPECT_FALSE(user.IsShown(program.dialog));
@@ -343,7 +347,7 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
         {program.form, {u"Im00"}, Role::Hidden, u""},
         {program.dialog, Tx00, Role::TextBox, u"Número de aviso"},
         {program.dialog, Bt01, Role::PushButton, u"Consultar"},
-        {program.dialog, Lb01, Role::Text, u""},
+        {program.dialog, Lb01, Role::Text, u"Estado del aviso"},
     };
     program.windows.MainWindow().Show();
     user.Click(program.main, Bt00);
@@ -414,19 +418,102 @@ double WeakestMarkupContrast(const markup::DisplayList& display, uint32_t backgr
     return weakest;
 }
 
+const ColourScheme dark{.window = 0x202020,
+                        .windowText = 0xF0F0F0,
+                        .link = 0xFFC080,
+                        .gradientActiveCaption = 0x503010},
+    contrast{.window = 0x000000,
+             .windowText = 0xFFFFFF,
+             .link = 0x00FFFF,
+             .gradientActiveCaption = 0x000000,
+             .highContrast = true};
+
+// How wide a focus mark is around a control: on the middle line of each side, from a few
+// pixels outside it to its middle, the longest run of pixels that differ from the unfocused
+// picture by the guidelines' 3:1 or more; the narrowest side's.
+int FocusMarkWidth(const Picture& focused, const Picture& unfocused, const PixelRect& place) {
+    constexpr int outside = 6;
+    const int middleX = place.left + place.width / 2, middleY = place.top + place.height / 2;
+    const struct {
+        int x, y, dx, dy, steps;
+    } sides[] = {
+        {place.left - outside, middleY, 1, 0, outside + place.width / 2},
+        {place.left + place.width - 1 + outside, middleY, -1, 0, outside + place.width / 2},
+        {middleX, place.top - outside, 0, 1, outside + place.height / 2},
+        {middleX, place.top + place.height - 1 + outside, 0, -1, outside + place.height / 2}};
+    int narrowest = place.width + place.height;
+    for (const auto& side : sides) {
+        int run = 0, longest = 0;
+        for (int step = 0, x = side.x, y = side.y; step < side.steps;
+             ++step, x += side.dx, y += side.dy) {
+            const bool inside = x >= 0 && y >= 0 && x < focused.width && y < focused.height;
+            run = inside && fixtures::WcagContrast(focused.At(x, y), unfocused.At(x, y)) >=
+                                fixtures::WcagLargeTextAndMarks
+                      ? run + 1
+                      : 0;
+            longest = std::max(longest, run);
+        }
+        narrowest = std::min(narrowest, longest);
+    }
+    return narrowest;
+}
+
+// Every stop of every window shows where the focus is once the keyboard is used: a mark at
+// least two pixels wide that stands out from the unfocused picture by 3:1, in the light, dark
+// and high-contrast schemes. A picture of each window's first stop is kept per scheme.
+TEST(FrontEnd, EveryStopShowsAFocusMarkThatStandsOut) {
+    Program program;
+    FrontEnd& user = *program.user;
+    program.os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe", {.pollsUntilExit = 1});
+    const std::pair<const char*, ColourScheme> schemes[] = {
+        {"light", {}}, {"dark", dark}, {"high-contrast", contrast}};
+    const struct {
+        const FormTable& form;
+        std::vector<ControlId> path;
+    } walks[] = {{program.splash, {Lb00, Ch00, Bt00}},
+                 {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
+                 {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
+                 {program.dialog, {Tx00, Lb01, Bt01}}};
+    for (const auto& [scheme, colours] : schemes) {
+        user.UseScheme(colours);
+        program.windows.MainWindow().Show();
+        user.Click(program.main, Bt00);
+        user.Click(program.main, Link(3));
+        user.Type(program.dialog, Tx00, u"77");
+        user.PressKey(program.dialog, Key::Enter); // the answer is a stop from now on
+        auto terms = program.ShowAlone(program.splash, true);
+        user.ProcessEvents();
+        for (const auto& walk : walks) {
+            const std::string name = Utf8(walk.form.name) + " " + scheme;
+            for (size_t tab = 0;
+                 tab < walk.path.size() && (tab == 0 || user.Focused(walk.form) != walk.path[0]);
+                 ++tab)
+                user.PressKey(walk.form, Key::Tab); // the keyboard in use, back on the first stop
+            ASSERT_EQ(user.Focused(walk.form), walk.path[0]) << name;
+            std::vector<Picture> shown;
+            for (size_t stop = 0; stop <= walk.path.size(); ++stop) {
+                shown.push_back(user.Capture(walk.form));
+                if (stop == 0)
+                    user.SaveScreenshot(walk.form,
+                                        "screenshot-" + Utf8(walk.form.name) + "-focus-" + scheme);
+                user.PressKey(walk.form, Key::Tab);
+            }
+            for (size_t stop = 0; stop < walk.path.size(); ++stop)
+                EXPECT_GE(FocusMarkWidth(shown[stop], shown[stop + 1],
+                                         user.Place(walk.form, walk.path[stop])),
+                          2)
+                    << name << " " << testing::PrintToString(walk.path[stop]);
+        }
+        terms->Close();
+        program.windows.CloseMainWindows();
+    }
+    user.UseScheme({});
+}
+
 // Every text of every window against what lies behind it, in a dark and a high-contrast
 // scheme, the last one chosen while the windows are open (the windows' own colours in the
 // light one are the product's choice, and asserted nowhere).
 TEST(FrontEnd, EveryTextStaysReadableInEveryColourScheme) {
-    const ColourScheme dark{.window = 0x202020,
-                            .windowText = 0xF0F0F0,
-                            .link = 0xFFC080,
-                            .gradientActiveCaption = 0x503010},
-        contrast{.window = 0x000000,
-                 .windowText = 0xFFFFFF,
-                 .link = 0x00FFFF,
-                 .gradientActiveCaption = 0x000000,
-                 .highContrast = true};
     const struct {
         const char* name;
         const ColourScheme& scheme;

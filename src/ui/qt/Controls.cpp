@@ -17,8 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QToolTip>
 
 namespace ui::qt {
 
@@ -80,6 +79,25 @@ protected:
 
 private:
     const ControlEntry& entry;
+};
+
+// A tip shown to the pointer only. A widget's own tool tip is also its description for screen
+// readers, which then read a picture button's name twice.
+class PointerTip : public QObject {
+public:
+    PointerTip(QString tip, QObject* parent) : QObject(parent), tip(std::move(tip)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return QObject::eventFilter(watched, event);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip,
+                           static_cast<QWidget*>(watched));
+        return true;
+    }
+
+private:
+    QString tip;
 };
 
 QFont FontOf(const Font& font, const QFont& base) {
@@ -160,12 +178,14 @@ QWidget* CreateControl(const FormTable& form, const ControlEntry& entry, QWidget
     widget->setGeometry(setting.scale.Rect(PlaceInWindow(form, entry)));
     widget->setFont(FontOf(entry.font, widget->font()));
     if (!entry.toolTip.empty())
-        widget->setToolTip(ToQString(entry.toolTip));
+        widget->installEventFilter(new PointerTip(ToQString(entry.toolTip), widget));
     widget->setFocusPolicy(TakesFocus(entry) ? Qt::StrongFocus : Qt::NoFocus);
     widget->setVisible(entry.visible);
     if (auto* label = qobject_cast<ControlLabel*>(widget))
         label->SetCaption(ToQString(entry.caption));
-    else if (entry.kind != ControlKind::MarkupLabel)
+    else if (auto* markup = qobject_cast<MarkupLabel*>(widget))
+        NameForScreenReaders(widget, form, entry, markup->PlainText());
+    else
         NameForScreenReaders(widget, form, entry, ToQString(entry.caption));
     return widget;
 }
@@ -173,15 +193,6 @@ QWidget* CreateControl(const FormTable& form, const ControlEntry& entry, QWidget
 void NameForScreenReaders(QWidget* control, const FormTable& form, const ControlEntry& entry,
                           const QString& shown) {
     control->setAccessibleName(ToQString(AccessibleName(form, entry, FromQString(shown))));
-}
-
-void PaintFocusMark(QWidget* control, const QRect& area) {
-    QStylePainter painter(control);
-    QStyleOptionFocusRect mark;
-    mark.initFrom(control);
-    mark.rect = area;
-    mark.backgroundColor = control->palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
 }
 
 void UseNearestFonts() {
@@ -240,12 +251,6 @@ void ControlLabel::keyPressEvent(QKeyEvent* event) {
         events.Clicked({entry.name, entry.index});
     else
         QLabel::keyPressEvent(event);
-}
-
-void ControlLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (hasFocus())
-        PaintFocusMark(this, rect());
 }
 
 StatusBar::StatusBar(QWidget* parent) : QProgressBar(parent) {

@@ -54,7 +54,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     const FormTable& form;
@@ -69,8 +68,5 @@ public:
     explicit StatusBar(QWidget* parent);
     QString text() const override { return format(); }
 };
-
-// Draws the mark of the keyboard focus around a control's area.
-void PaintFocusMark(QWidget* control, const QRect& area);
 
 } // namespace ui::qt

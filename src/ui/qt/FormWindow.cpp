@@ -44,6 +44,10 @@ FormWindow::FormWindow(const ControlSetting& setting)
     ApplyScheme();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { events.EscapePressed(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (!closing)
+            page->update();
+    });
 }
 
 // The room is the screen's work area less the window's frame.
@@ -70,6 +74,10 @@ void FormWindow::ChainFocus() {
     for (size_t i = 1; i < path.size(); ++i)
         setTabOrder(Control({path[i - 1]->name, path[i - 1]->index}),
                     Control({path[i]->name, path[i]->index}));
+    // Chained first: Qt leaves a control that takes no focus yet out of the chain.
+    for (const ControlEntry* stop : path)
+        if (!TakesFocusShowing(*stop, stop->caption))
+            Control({stop->name, stop->index})->setFocusPolicy(Qt::NoFocus);
     if (const ControlEntry* first = FirstFocus(events.Form()))
         Control({first->name, first->index})->setFocus(Qt::OtherFocusReason);
 }
@@ -133,6 +141,19 @@ void FormWindow::Page::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     window.PaintBackground(painter);
+    window.PaintFocusMark(painter);
+}
+
+void FormWindow::PaintFocusMark(QPainter& painter) const {
+    QWidget* focus = focusWidget();
+    if (!focus || !focus->hasFocus() ||
+        std::find(controls.begin(), controls.end(), focus) == controls.end())
+        return;
+    const QRect place = focus->geometry();
+    const FocusMark mark = FocusMarkOf(events.Form(), scheme, setting.scale.DotsPerInch());
+    for (const PixelRect& bar :
+         FocusMarkBars({place.x(), place.y(), place.width(), place.height()}, mark))
+        painter.fillRect(bar.left, bar.top, bar.width, bar.height, FromBgr(mark.colour));
 }
 
 // The window's colour, then its pictures and frames in the table's order (back to front).

@@ -16,6 +16,7 @@ namespace ui::qt {
 // table (Qt object names, with an "index" property for control arrays), in tab order. Its
 // pictures and frames are painted into its background, out of the way of the keyboard and
 // of screen readers; every colour follows the system's scheme, at once when it changes.
+// The focused control has a frame around it (FocusMarkOf), as Qt shows focus: always.
 // On a screen smaller than the window, the window fits the screen and its page scrolls:
 // no control is made smaller, and Tab brings the focused one into view.
 class FormWindow : public QWidget {
@@ -55,6 +56,7 @@ private:
 
     void FitToScreen(QSize pageSize);
     void PaintBackground(QPainter& painter) const;
+    void PaintFocusMark(QPainter& painter) const;
     void ApplyScheme();
     void ChainFocus();
 

@@ -61,7 +61,10 @@ void MarkupLabel::SetMarkup(std::u16string_view text) {
     document = markup::Parse(caption);
     verticalScrollBar()->setValue(0);
     Relayout();
-    setAccessibleName(ToQString(markup::PlainText(document)));
+}
+
+QString MarkupLabel::PlainText() const {
+    return ToQString(markup::PlainText(document));
 }
 
 void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
@@ -134,9 +137,6 @@ void MarkupLabel::paintEvent(QPaintEvent*) {
             },
             item);
     }
-    painter.end();
-    if (hasFocus())
-        PaintFocusMark(viewport(), viewport()->rect());
 }
 
 QFont MarkupLabel::FontOf(const markup::Font& font) {

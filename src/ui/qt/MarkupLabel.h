@@ -23,9 +23,10 @@ class MarkupLabel : public QAbstractScrollArea, private markup::TextMeasurer {
 public:
     explicit MarkupLabel(QWidget* parent);
 
-    // Shows the caption; a screen reader reads its words, and hears them when they change.
     void SetMarkup(std::u16string_view caption);
     QString Markup() const;
+    // The words the caption shows, for screen readers.
+    QString PlainText() const;
     // The label's font (family, size in points) and the resolution the layout is scaled to.
     void SetStyle(std::u16string family, double points, double dotsPerInch);
     // The system's colours, over the window's background.

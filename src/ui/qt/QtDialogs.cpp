@@ -1,10 +1,12 @@
 #include "ui/qt/QtDialogs.h"
 
+#include "ui/ViewEvents.h"
 #include "ui/qt/QtText.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui::qt {
 
@@ -29,6 +31,7 @@ void QtDialogs::MessageBox(std::u16string_view title, std::u16string_view text,
     QMessageBox box(IconOf(icon), ToQString(title), ToQString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(ToQString(AcceptButton));
     box.exec();
 }
 
@@ -39,6 +42,8 @@ std::optional<std::u16string> QtDialogs::InputBox(std::u16string_view prompt,
     dialog.setWindowTitle(ToQString(title));
     dialog.setLabelText(ToQString(prompt));
     dialog.setTextValue(ToQString(defaultText));
+    dialog.setOkButtonText(ToQString(AcceptButton));
+    dialog.setCancelButtonText(ToQString(CancelButton));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return FromQString(dialog.textValue());

@@ -1,5 +1,8 @@
 #include "ui/qt/QtFormView.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
+#include "ui/qt/AccessibleRoles.h"
 #include "ui/qt/MarkupLabel.h"
 #include "ui/qt/QtText.h"
 
@@ -50,9 +53,16 @@ void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
         return;
     const QString text = ToQString(caption);
     switch (window->Entry(control).kind) {
-    case ControlKind::MarkupLabel:
-        static_cast<MarkupLabel*>(widget)->SetMarkup(caption);
+    case ControlKind::MarkupLabel: {
+        auto* label = static_cast<MarkupLabel*>(widget);
+        label->SetMarkup(caption);
+        label->setFocusPolicy(TakesFocusShowing(window->Entry(control), caption) ? Qt::StrongFocus
+                                                                                 : Qt::NoFocus);
+        NameForScreenReaders(widget, window->Form(), window->Entry(control), label->PlainText());
+        if (AnnouncesChanges(window->Entry(control)) && label->isVisible())
+            Announce(label, label->PlainText());
         break;
+    }
     case ControlKind::Label:
         static_cast<ControlLabel*>(widget)->SetCaption(text);
         break;
@@ -64,6 +74,8 @@ void QtFormView::SetCaption(ControlId control, std::u16string_view caption) {
         // A new status is told to screen readers as the bar's name.
         static_cast<QProgressBar*>(widget)->setFormat(text);
         NameForScreenReaders(widget, window->Form(), window->Entry(control), text);
+        if (AnnouncesChanges(window->Entry(control)) && widget->isVisible())
+            Announce(widget, text);
         break;
     case ControlKind::GroupBox:
         static_cast<QGroupBox*>(widget)->setTitle(text);

@@ -104,21 +104,6 @@ LRESULT LabelMessage(ChildControl& control, ViewEvents& events, UINT message, WP
             return 0;
         }
         break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        ::InvalidateRect(label, nullptr, TRUE);
-        break;
-    case WM_PAINT:
-        if (::GetFocus() == label) { // the focus mark, over what the static paints
-            ::DefSubclassProc(label, message, 0, 0);
-            RECT area{};
-            ::GetClientRect(label, &area);
-            HDC dc = ::GetDC(label);
-            ::DrawFocusRect(dc, &area);
-            ::ReleaseDC(label, dc);
-            return 0;
-        }
-        break;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, ViewEvents::PointerOver(*control.entry) == Pointer::Hand
                                                ? IDC_HAND
@@ -206,7 +191,7 @@ HWND CreateChildWindow(const ControlEntry& control, HWND form, int id) {
     if (!type.name)
         return nullptr;
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0) |
-                        (TakesFocus(control) ? WS_TABSTOP : 0);
+                        (TakesFocusShowing(control, control.caption) ? WS_TABSTOP : 0);
     return ::CreateWindowExW(type.exStyle, type.name, Wide(control.caption).c_str(), style, 0, 0, 0,
                              0, form, reinterpret_cast<HMENU>(intptr_t(id)),
                              ::GetModuleHandleW(nullptr), nullptr);

@@ -171,6 +171,32 @@ void FormWindow::ComposeBackground() {
     backgroundBrush = ::CreatePatternBrush(background);
 }
 
+void FormWindow::PaintFocusMark(HDC dc) {
+    const ChildControl* focused = FindWindow(::GetFocus());
+    if (!focused || (::SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        return;
+    const FocusMark mark = FocusMarkOf(table, scheme, dpi);
+    const RECT& place = focused->place;
+    const POINT offset = scroll.Offset();
+    HBRUSH brush = ::CreateSolidBrush(mark.colour);
+    for (const PixelRect& bar : FocusMarkBars({place.left - offset.x, place.top - offset.y,
+                                               place.right - place.left, place.bottom - place.top},
+                                              mark)) {
+        const RECT area = ToRect(bar);
+        ::FillRect(dc, &area, brush);
+    }
+    ::DeleteObject(brush);
+}
+
+void FormWindow::InvalidateFocusMark(const ChildControl& control) {
+    const FocusMark mark = FocusMarkOf(table, scheme, dpi);
+    RECT area = control.place;
+    const POINT offset = scroll.Offset();
+    ::OffsetRect(&area, -offset.x, -offset.y);
+    ::InflateRect(&area, mark.gap + mark.width, mark.gap + mark.width);
+    ::InvalidateRect(window, &area, TRUE);
+}
+
 ColourScheme FormWindow::SystemScheme() {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
@@ -341,6 +367,16 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CLOSE:
         events.CloseRequested();
         return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        PaintFocusMark(::BeginPaint(window, &paint));
+        ::EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_UPDATEUISTATE:
+        if (ChildControl* focused = FindWindow(::GetFocus()))
+            InvalidateFocusMark(*focused);
+        break;
     case WM_ACTIVATE:
         if (LOWORD(w) == WA_INACTIVE) {
             focusBeforeDeactivation = ::GetFocus();
@@ -383,6 +419,8 @@ LRESULT CALLBACK FormWindow::ControlProcedure(HWND child, UINT message, WPARAM w
             ::RemoveWindowSubclass(child, ControlProcedure, position);
         if (message == WM_SETFOCUS) // Tab onto a control scrolled out of sight
             form->scroll.Reveal(form->controls[position].place);
+        if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
+            form->InvalidateFocusMark(form->controls[position]);
         return ControlMessage(form->controls[position], form->events, message, w, l);
     });
 }

@@ -56,6 +56,10 @@ private:
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     void CreateControls();
     void ApplyDpi(UINT dpi);
+    // The focus mark around the focused control, unless the system hides focus marks until
+    // the keyboard is used (WM_UPDATEUISTATE); and the place it takes around a control.
+    void PaintFocusMark(HDC dc);
+    void InvalidateFocusMark(const ChildControl& control);
     void ComposeBackground();
     // The system's colours as they are now, on the window and its labels.
     void TakeScheme();

@@ -109,8 +109,6 @@ void MarkupLabel::Paint(HDC target) {
                        reinterpret_cast<LPARAM>(window)));
     ::FillRect(dc, &client, background ? background : ::GetSysColorBrush(COLOR_BTNFACE));
     PaintDisplayList(dc, content.display, scroll, fonts);
-    if (::GetFocus() == window)
-        ::DrawFocusRect(dc, &client);
     ::BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ::SelectObject(dc, previous);
     ::DeleteObject(bitmap);
@@ -224,10 +222,6 @@ LRESULT MarkupLabel::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_LBUTTONDOWN:
         if (::GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP)
             ::SetFocus(window);
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        ::InvalidateRect(window, nullptr, FALSE);
         return 0;
     }
     return ::DefWindowProcW(window, message, w, l);

@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Dialogs.h"
 
+#include "ui/ViewEvents.h"
 #include "ui/win32/CallbackGuard.h"
 #include "ui/win32/Resources.h"
 #include "ui/win32/WideText.h"
@@ -63,6 +64,8 @@ INT_PTR CALLBACK InputProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
             ::SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, request->prompt.c_str());
             ::SetDlgItemTextW(dialog, IDC_INPUT_TEXT, request->text.c_str());
             ::SendDlgItemMessageW(dialog, IDC_INPUT_TEXT, EM_SETSEL, 0, -1);
+            ::SetDlgItemTextW(dialog, IDOK, Wide(AcceptButton).c_str());
+            ::SetDlgItemTextW(dialog, IDCANCEL, Wide(CancelButton).c_str());
             return TRUE; // the focus goes to the text
         }
         case WM_COMMAND:

@@ -7,6 +7,9 @@ namespace ui::win32 {
 void DispatchWithNavigation(const void* pending) {
     auto* message = static_cast<const MSG*>(pending);
     HWND top = message->hwnd ? ::GetAncestor(message->hwnd, GA_ROOT) : nullptr;
+    // A key pressed shows the focus marks from then on, as the system does after Tab.
+    if (top && (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN))
+        ::SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (top && ::IsDialogMessageW(top, const_cast<MSG*>(message)))
         return;
     ::TranslateMessage(message);

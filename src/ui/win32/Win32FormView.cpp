@@ -1,5 +1,7 @@
 #include "ui/win32/Win32FormView.h"
 
+#include "ui/Accessibility.h"
+#include "ui/Keyboard.h"
 #include "ui/win32/Accessible.h"
 #include "ui/win32/CallbackGuard.h"
 #include "ui/win32/Dpi.h"
@@ -41,9 +43,12 @@ void Win32FormView::SetCaption(ControlId id, std::u16string_view caption) {
     if (ChildControl* control = Live(id)) {
         ::SetWindowTextW(control->window, Wide(caption).c_str());
         ::InvalidateRect(control->window, nullptr, TRUE);
+        const LONG_PTR style = ::GetWindowLongPtrW(control->window, GWL_STYLE);
+        ::SetWindowLongPtrW(control->window, GWL_STYLE,
+                            TakesFocusShowing(*control->entry, caption) ? style | WS_TABSTOP
+                                                                        : style & ~WS_TABSTOP);
         // A new status or progress text is read out as it comes.
-        if (control->entry->kind == ControlKind::MarkupLabel ||
-            control->entry->kind == ControlKind::ProgressBar)
+        if (AnnouncesChanges(*control->entry))
             AnnounceChange(control->window);
     }
 }

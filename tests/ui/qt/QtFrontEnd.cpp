@@ -181,6 +181,12 @@ public:
     std::u16string AccessibleName(const FormTable& form, ControlId id) override {
         return FromQString(Accessible(form, id)->text(QAccessible::Name));
     }
+    std::u16string AccessibleText(const FormTable& form, ControlId id) override {
+        QAccessibleInterface* control = Accessible(form, id);
+        if (QAccessibleTextInterface* text = control->textInterface())
+            return FromQString(text->text(0, text->characterCount()));
+        return FromQString(control->text(QAccessible::Value));
+    }
     void UseScheme(const ColourScheme& scheme) override {
         os.gradientActiveCaption = scheme.gradientActiveCaption;
         QPalette palette = QApplication::style()->standardPalette();
@@ -209,6 +215,14 @@ public:
     }
     markup::DisplayList Display(const FormTable& form, ControlId id) override {
         return Markup(form, id)->Display();
+    }
+    Picture Capture(const FormTable& form) override {
+        const QImage image = Window(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        Picture picture{image.width(), image.height(), {}};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                picture.pixels.push_back(ToBgr(QColor(image.pixel(x, y))));
+        return picture;
     }
     void SaveScreenshot(const FormTable& form, const std::string& path) override {
         Window(form)->grab().save(QString::fromStdString(path + "-qt.png"), "PNG");

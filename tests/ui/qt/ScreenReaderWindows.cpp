@@ -1,17 +1,19 @@
 // The four windows of the program on a real display, for a screen reader to read over
 // AT-SPI (read-windows.py): the terms with their text, the main window, the support form,
-// and the lookup dialog after a lookup, showing its status view. Ends after a while.
+// the lookup dialog looking a number up every so often, and after a while a message box with
+// an input box over it. Ends after a while.
 #include "../FakeWindows.h"
 #include "FakeOs.h"
 #include "ui/FormTables.h"
 #include "ui/TermsText.h"
 #include "ui/Windows.h"
 #include "ui/frmMain.h"
+#include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtViewFactory.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 using namespace ui::test_support;
@@ -38,13 +40,27 @@ int main(int argc, char** argv) {
     windows.MainWindow().Show();
     windows.MainWindow().Click({u"Bt00"});
     windows.MainWindow().Click({u"Lb10", 3});
-    QTimer::singleShot(200, [] {
+    // A lookup with Enter in the number box, again and again, for a reader that comes late.
+    auto* lookups = new QTimer(&application);
+    QObject::connect(lookups, &QTimer::timeout, [] {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("frmDialog")) {
-                window->findChild<QLineEdit*>(QStringLiteral("Tx00"))
-                    ->setText(QStringLiteral("77"));
-                window->findChild<QPushButton*>(QStringLiteral("Bt01"))->click();
+            if (window->objectName() == QLatin1String("frmDialog") &&
+                !QApplication::activeModalWidget()) {
+                auto* number = window->findChild<QLineEdit*>(QStringLiteral("Tx00"));
+                number->setText(QStringLiteral("77"));
+                number->setFocus();
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(number, &enter);
             }
+    });
+    lookups->start(1500);
+    // The program's own boxes, one over the other, for their buttons' words.
+    ui::qt::QtDialogs boxes;
+    QTimer::singleShot(10000, [&boxes] {
+        QTimer::singleShot(500,
+                           [&boxes] { boxes.InputBox(u"Nombre de la empresa", u"Empresa", u""); });
+        boxes.MessageBox(u"Sin conexión", u"No fue posible registrar su incidencia.",
+                         platform::MessageIcon::Exclamation);
     });
     QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) * 1000 : 30000, &application,
                        &QApplication::quit);

@@ -85,7 +85,7 @@ std::u16string NameOf(IAccessible* object) {
 }
 
 // What draw paints on a 32-bit bitmap of that size, as 0x00BBGGRR pixels.
-std::vector<uint32_t> Capture(int width, int height, const std::function<void(HDC)>& draw) {
+std::vector<uint32_t> CapturePixels(int width, int height, const std::function<void(HDC)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -176,9 +176,10 @@ public:
         HWND label = Control(form, id);
         RECT client{};
         GetClientRect(label, &client);
-        const std::vector<uint32_t> pixels = Capture(client.right, client.bottom, [&](HDC dc) {
-            SendMessageW(label, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-        });
+        const std::vector<uint32_t> pixels =
+            CapturePixels(client.right, client.bottom, [&](HDC dc) {
+                SendMessageW(label, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+            });
         return {pixels.begin(), pixels.end()};
     }
 
@@ -308,6 +309,17 @@ public:
         IAccessible* object = Object(Control(form, id));
         return object ? NameOf(object) : u"(no accessible object)";
     }
+    std::u16string AccessibleText(const FormTable& form, ControlId id) override {
+        IAccessible* object = Object(Control(form, id));
+        BSTR value = nullptr;
+        if (object) {
+            object->get_accValue(Self(), &value);
+            object->Release();
+        }
+        std::u16string text = value ? win32::FromWide({value, SysStringLen(value)}) : u"";
+        SysFreeString(value);
+        return text;
+    }
     // As the user sets them: the system's colours and the high-contrast switch, each
     // announced to every window. The system keeps the colours for every program until it
     // ends, so a light scheme gives the text boxes back their first colour.
@@ -330,9 +342,9 @@ public:
         if (const COLORREF fill = LabelPainting(form, id).second; fill != CLR_NONE)
             return {fill}; // the label fills its box: its text lies on nothing else
         const PixelRect place = Place(form, id), client = ClientArea(form);
-        const std::vector<uint32_t> pixels = Capture(client.width, client.height, [&](HDC dc) {
-            SendMessageW(Shown(form), WM_ERASEBKGND, WPARAM(dc), 0);
-        });
+        const std::vector<uint32_t> pixels =
+            CapturePixels(client.width, client.height,
+                          [&](HDC dc) { SendMessageW(Shown(form), WM_ERASEBKGND, WPARAM(dc), 0); });
         std::set<uint32_t> under;
         for (int y = std::max(0, place.top); y < std::min(place.top + place.height, client.height);
              ++y)
@@ -343,6 +355,19 @@ public:
     }
     markup::DisplayList Display(const FormTable& form, ControlId id) override {
         return win32::MarkupLabel::Of(Control(form, id))->Content();
+    }
+    Picture Capture(const FormTable& form) override {
+        HWND window = Shown(form);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const PixelRect client = ClientArea(form);
+        HDC screen = GetDC(window);
+        Picture picture{client.width, client.height,
+                        CapturePixels(client.width, client.height, [&](HDC dc) {
+                            BitBlt(dc, 0, 0, client.width, client.height, screen, 0, 0, SRCCOPY);
+                        })};
+        ReleaseDC(window, screen);
+        return picture;
     }
     void SaveScreenshot(const FormTable& form, const std::string& path) override {
         RedrawWindow(Shown(form), nullptr, nullptr,
@@ -404,23 +429,6 @@ struct ShownWindow {
     std::unique_ptr<FormView> view = user->Views().CreateView(events);
     auto Parts() { return std::tie(user, form, told, view); }
 };
-
-// A focused link shows its focus with a dotted frame (the window cases follow it by keyboard).
-TEST(Win32Keyboard, AFocusedLinkShowsItsFocus) {
-    ShownWindow shown(FrmMainTable({}));
-    auto [user, form, told, view] = shown.Parts();
-    user->PressKey(form, FrontEnd::Key::Tab);
-    ASSERT_EQ(user->Focused(form), (ControlId{u"Lb10", 0}));
-    HWND label = GetFocus();
-    UpdateWindow(label);
-    HDC dc = GetDC(label);
-    RECT area{};
-    GetClientRect(label, &area);
-    const COLORREF corner = GetPixel(dc, 0, 0), inside = GetPixel(dc, 1, area.bottom / 2);
-    ReleaseDC(label, dc);
-    EXPECT_NE(corner, inside) << "no focus mark";
-    view->Close();
-}
 
 // A work area smaller than the main window, for as long as it lives.
 struct SmallWorkArea {
