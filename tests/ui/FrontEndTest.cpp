@@ -372,13 +372,16 @@ TEST(FrontEnd, AScreenReaderHearsARoleAndANameForEveryControl) {
     terms->Close();
 }
 
-// On a till's screen (800 x 600, as the Qt cases run it once) the main window fits the work
-// area and scrolls: its button and links keep their size, and Tab brings each into view.
+// On a till's screen (800 x 600 for Qt, a work area of 640 x 400 for Win32: each front end's
+// cases run once more so) the main window fits the work area and scrolls: its button and
+// links keep their height at 96 dpi (a link is as wide as its words in the system's font),
+// and Tab brings each link into view.
 TEST(FrontEnd, OnASmallScreenTheMainWindowFitsAndItsControlsKeepTheirSize) {
     Program program;
     FrontEnd& user = *program.user;
     program.windows.MainWindow().Show();
     user.ProcessEvents();
+    ASSERT_EQ(user.DotsPerInch(), 96) << "the sizes below are at 96 dpi";
     const PixelRect work = user.WorkArea(), client = user.ClientArea(program.main);
     EXPECT_LE(client.width, work.width);
     EXPECT_LE(client.height, work.height);
@@ -388,7 +391,9 @@ TEST(FrontEnd, OnASmallScreenTheMainWindowFitsAndItsControlsKeepTheirSize) {
         user.PressKey(program.main, Key::Tab);
         const PixelRect place = user.Place(program.main, Link(link));
         EXPECT_EQ(place.height, 20) << link;
+        EXPECT_GE(place.left, 0) << link;
         EXPECT_GE(place.top, 0) << link;
+        EXPECT_LE(place.left + place.width, client.width) << "link " << link << " out of view";
         EXPECT_LE(place.top + place.height, client.height) << "link " << link << " out of view";
     }
     program.windows.CloseMainWindows();

@@ -1,6 +1,6 @@
 // The Win32 front end under Wine, its windows found by caption and control id and driven
 // with the messages a user's actions send.
-#include "../FrontEnd.h"
+#include "Win32Driver.h"
 #include "WindowPicture.h"
 #include "platform/Processes.h"
 #include "platform/win32/DdeSource.h"
@@ -15,14 +15,16 @@
 #include "ui/win32/Win32EventPump.h"
 #include "ui/win32/Win32ViewFactory.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
-#include <oleacc.h>
 
 namespace ui::test_support {
-namespace {
 
 using win32::FormWindow, win32::Wide, win32::WindowText;
+
+namespace {
 
 std::map<UINT_PTR, std::function<void()>> timerActions;
 
@@ -31,8 +33,8 @@ void CALLBACK RunTimerAction(HWND, UINT, UINT_PTR timer, DWORD) {
         timerActions.at(timer)();
 }
 
-// A timer of the thread: its message runs the action once, from whichever loop is running,
-// the first time ready holds.
+} // namespace
+
 UINT_PTR RunOnceWhen(UINT every, std::function<bool()> ready, std::function<void()> action) {
     const UINT_PTR timer = SetTimer(nullptr, 0, every, RunTimerAction);
     timerActions[timer] = [timer, ready, action] {
@@ -46,7 +48,6 @@ UINT_PTR RunOnceWhen(UINT every, std::function<bool()> ready, std::function<void
     return timer;
 }
 
-// A form's window while it shows, and its controls.
 HWND Shown(const FormTable& form) {
     HWND found = FindWindowW(FormWindow::ClassName, Wide(form.caption).c_str());
     return found && IsWindowVisible(found) ? found : nullptr;
@@ -58,8 +59,7 @@ HWND Control(const FormTable& form, ControlId id) {
     return control;
 }
 
-// A control's accessible object: its own answer, or the system's standard one for its class.
-IAccessible* Object(HWND control, bool standard = false) {
+IAccessible* Object(HWND control, bool standard) {
     void* object = nullptr; // left null when it fails
     if (control && standard)
         CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), &object);
@@ -67,14 +67,12 @@ IAccessible* Object(HWND control, bool standard = false) {
         AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible), &object);
     return static_cast<IAccessible*>(object);
 }
-// The object itself, not one of its children.
 VARIANT Self() {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     return self;
 }
-// Its name, and the object released.
 std::u16string NameOf(IAccessible* object) {
     BSTR name = nullptr;
     object->get_accName(Self(), &name);
@@ -83,6 +81,8 @@ std::u16string NameOf(IAccessible* object) {
     SysFreeString(name);
     return text;
 }
+
+namespace {
 
 // What draw paints on a 32-bit bitmap of that size, as 0x00BBGGRR pixels.
 std::vector<uint32_t> CapturePixels(int width, int height, const std::function<void(HDC)>& draw) {
@@ -121,10 +121,21 @@ private:
 
 class Win32FrontEnd : public FrontEnd {
 public:
-    explicit Win32FrontEnd(std::function<void()> noWindowLeft) : views(std::move(noWindowLeft)) {}
+    // ASR_TEST_WORK_AREA=WIDTHxHEIGHT: a till's small screen, for as long as the driver lives.
+    explicit Win32FrontEnd(std::function<void()> noWindowLeft) : views(std::move(noWindowLeft)) {
+        int width = 0, height = 0;
+        if (const char* size = std::getenv("ASR_TEST_WORK_AREA");
+            size && std::sscanf(size, "%dx%d", &width, &height) == 2) {
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &keptWorkArea, 0);
+            RECT small{0, 0, width, height};
+            SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0);
+        }
+    }
     ~Win32FrontEnd() override {
         if (dialogTimer)
             KillTimer(nullptr, dialogTimer);
+        if (!IsRectEmpty(&keptWorkArea))
+            SystemParametersInfoW(SPI_SETWORKAREA, 0, &keptWorkArea, 0);
     }
 
     ViewFactory& Views() override { return views; }
@@ -410,156 +421,8 @@ private:
     class Views views;
     win32::Win32Dialogs dialogs;
     UINT_PTR dialogTimer = 0;
+    RECT keptWorkArea{};
 };
-
-// What the window tells its events: the presses the cases below look for.
-struct Told : FormEvents {
-    std::vector<ControlId> clicks;
-    void Click(ControlId control) override { clicks.push_back(control); }
-};
-
-// One window of a table shown on its own, with what it tells its events.
-struct ShownWindow {
-    explicit ShownWindow(FormTable table) : form(std::move(table)) { view->Show(nullptr); }
-    fixtures::FakeOs os;
-    std::unique_ptr<FrontEnd> user = MakeFrontEnd(os, [] {});
-    FormTable form;
-    Told told;
-    ViewEvents events{form, told, [](std::u16string_view) {}};
-    std::unique_ptr<FormView> view = user->Views().CreateView(events);
-    auto Parts() { return std::tie(user, form, told, view); }
-};
-
-// A work area smaller than the main window, for as long as it lives.
-struct SmallWorkArea {
-    SmallWorkArea() {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &kept, 0);
-        SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0);
-    }
-    ~SmallWorkArea() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &kept, 0); }
-    RECT kept{}, small{0, 0, 640, 400};
-};
-
-// On a work area smaller than the window, the window fits it and scrolls: its buttons and
-// links keep their size, and Tab brings the last link into view.
-TEST(Win32SmallScreen, TheWindowScrollsAndKeepsItsControlsSize) {
-    SmallWorkArea area;
-    ShownWindow shown(FrmMainTable({}));
-    auto [user, form, told, view] = shown.Parts();
-    ASSERT_EQ(user->DotsPerInch(), 96) << "the sizes below are at 96 dpi";
-    RECT frame{}, inside{};
-    GetWindowRect(Shown(form), &frame);
-    EXPECT_TRUE(IntersectRect(&inside, &frame, &area.small) && EqualRect(&inside, &frame))
-        << frame.left << "," << frame.top << " " << frame.right << "," << frame.bottom;
-    const PixelRect client = user->ClientArea(form);
-    EXPECT_LT(client.width, 797);
-    EXPECT_LT(client.height, 631);
-    const PixelRect button = user->Place(form, {u"Bt00"});
-    EXPECT_EQ(std::pair(button.width, button.height), std::pair(265, 41));
-    const int widths[] = {125, 69, 135, 193};
-    for (int32_t link = 0; link < 4; ++link) {
-        const PixelRect place = user->Place(form, {u"Lb10", link});
-        EXPECT_EQ(place.width, widths[link]) << link;
-        EXPECT_GE(place.height, 20) << link;
-    }
-    const ControlId last{u"Lb10", 3};
-    PixelRect place = user->Place(form, last);
-    EXPECT_GT(place.left + place.width, client.width) << "out of view before Tab";
-    for (int tab = 0; tab < 4; ++tab)
-        user->PressKey(form, FrontEnd::Key::Tab);
-    ASSERT_EQ(user->Focused(form), last);
-    place = user->Place(form, last);
-    EXPECT_GE(place.left, 0);
-    EXPECT_GE(place.top, 0);
-    EXPECT_LE(place.left + place.width, client.width);
-    EXPECT_LE(place.top + place.height, client.height);
-    view->Close();
-}
-
-// While a message box shows, no window of the program takes input; after it, they all do.
-TEST(Win32Dialogs, AMessageBoxHoldsEveryWindowOfTheProgram) {
-    ShownWindow shown(FrmMainTable({}));
-    auto [user, main, told, mainView] = shown.Parts();
-    const FormTable form = FrmExplicaTable();
-    ViewEvents formEvents(form, told, [](std::u16string_view) {});
-    auto formView = user->Views().CreateView(formEvents);
-    formView->Show(mainView.get());
-    std::u16string said;
-    bool held = false;
-    RunOnceWhen(
-        10, [] { return FindWindowW(L"#32770", L"Aviso") != nullptr; },
-        [&] {
-            held = !IsWindowEnabled(Shown(main)) && !IsWindowEnabled(Shown(form));
-            user->AnswerNextDialog(FrontEnd::Key::Enter, {}, &said);
-        });
-    user->Dialogs().MessageBox(u"Aviso", u"Texto", platform::MessageIcon::Information);
-    EXPECT_TRUE(held);
-    EXPECT_EQ(said, u"Texto");
-    EXPECT_TRUE(IsWindowEnabled(Shown(main)));
-    EXPECT_TRUE(IsWindowEnabled(Shown(form)));
-    formView->Close();
-    mainView->Close();
-}
-
-// A new status text is announced to screen readers as it comes.
-std::vector<HWND> announced;
-void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
-    if (object == OBJID_CLIENT)
-        announced.push_back(window);
-}
-
-TEST(Win32Accessibility, ANewProgressTextIsAnnounced) {
-    ShownWindow shown(FrmExplicaTable());
-    auto [user, form, told, view] = shown.Parts();
-    const ControlId bar{u"Pb00"};
-    view->SetVisible(bar, true);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                                         Heard, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    announced.clear();
-    view->SetCaption(bar, u"Enviando...");
-    for (int i = 0; i < 50 && announced.empty(); ++i, Sleep(10))
-        user->ProcessEvents();
-    UnhookWinEvent(hook);
-    EXPECT_EQ(announced, std::vector<HWND>{Control(form, bar)});
-    EXPECT_EQ(user->AccessibleName(form, bar), u"Enviando...");
-    view->Close();
-}
-
-// A screen reader's own press (its default action) presses a button and follows a link.
-TEST(Win32Accessibility, AScreenReaderPressesButtonsAndLinks) {
-    ShownWindow shown(FrmMainTable({}));
-    auto [user, form, told, view] = shown.Parts();
-    for (auto [control, action] :
-         {std::pair{ControlId{u"Bt00"}, L"Presionar"}, {ControlId{u"Lb10", 2}, L"Saltar"}}) {
-        IAccessible* object = Object(Control(form, control));
-        ASSERT_TRUE(object);
-        BSTR name = nullptr;
-        EXPECT_EQ(object->get_accDefaultAction(Self(), &name), S_OK);
-        EXPECT_EQ(std::wstring(name ? name : L""), action);
-        SysFreeString(name);
-        EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
-        object->Release();
-        user->ProcessEvents();
-    }
-    EXPECT_EQ(told.clicks, (std::vector<ControlId>{{u"Bt00"}, {u"Lb10", 2}}));
-    view->Close();
-}
-
-// A reader that takes the system's own object of a text box, not the box's answer, finds
-// its name in the hidden static before it.
-TEST(Win32Accessibility, TheSystemsOwnObjectOfATextBoxHasItsName) {
-    ShownWindow shown(FrmExplicaTable());
-    auto [user, form, told, view] = shown.Parts();
-    for (auto [box, name] : {std::pair{u"Tx00", u"Explíquenos brevemente la incidencia o consulta "
-                                                u"que quiere hacernos"},
-                             {u"Tx01", u"Nombre"},
-                             {u"Tx02", u"Teléfono"}}) {
-        IAccessible* object = Object(Control(form, {box}), true);
-        ASSERT_TRUE(object) << text::Utf16ToUtf8(box);
-        EXPECT_EQ(NameOf(object), name);
-    }
-    view->Close();
-}
 
 } // namespace
 
