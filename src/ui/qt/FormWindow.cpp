@@ -44,10 +44,16 @@ FormWindow::FormWindow(const ControlSetting& setting)
     ApplyScheme();
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { events.EscapePressed(); });
-    connect(qApp, &QApplication::focusChanged, this, [this] {
+    focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] {
         if (!closing)
             page->update();
     });
+}
+
+// Deleting the controls moves the focus; by then this is only a QWidget, which the
+// application's own connection would outlive until the QObject part goes.
+FormWindow::~FormWindow() {
+    disconnect(focusWatch);
 }
 
 // The room is the screen's work area less the window's frame.

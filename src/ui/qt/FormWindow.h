@@ -23,6 +23,7 @@ class FormWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FormWindow(const ControlSetting& setting);
+    ~FormWindow() override;
     // Throws std::out_of_range for a control the table lacks; null for one painted into the
     // background.
     QWidget* Control(ControlId control) const;
@@ -69,6 +70,7 @@ private:
     std::vector<uint32_t> setColours; // what the behaviour set, DefaultColour for nothing
     std::vector<QPixmap> pictures;    // the pictures' pixmaps, in the table's order
     bool closing = false;
+    QMetaObject::Connection focusWatch; // repaints the focus mark as the focus moves
 };
 
 } // namespace ui::qt
