@@ -217,17 +217,25 @@ TEST(FrontEnd, MarkupLabelsPaintEveryColourAndScrollOnlyWhenTooTall) {
     program.user->UseScheme({});
 }
 
+// Each window's stops in Tab order from its first one. The lookup has no keyboard button,
+// and its result box is a stop only once a status shows in it.
+struct Walk {
+    const FormTable& form;
+    std::vector<ControlId> path;
+};
+std::vector<Walk> TabStops(const Program& program, bool statusShown) {
+    return {{program.splash, {Lb00, Ch00, Bt00}},
+            {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
+            {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
+            {program.dialog, statusShown ? std::vector<ControlId>{Tx00, Lb01, Bt01}
+                                         : std::vector<ControlId>{Tx00, Bt01}}};
+}
+
 // The focus path of each window, Tab forwards and Shift+Tab back round, from its first stop.
 TEST(FrontEnd, TabWalksEachWindowsStopsInOrderAndBackRound) {
     Program program;
     FrontEnd& user = *program.user;
-    const struct {
-        const FormTable& form;
-        std::vector<ControlId> path;
-    } walks[] = {{program.splash, {Lb00, Ch00, Bt00}},
-                 {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
-                 {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
-                 {program.dialog, {Tx00, Bt01}}}; // no keyboard button, nothing looked up yet
+    const auto walks = TabStops(program, false);
     program.windows.MainWindow().Show();
     for (const auto& walk : walks) {
         const FormTable& form = walk.form;
@@ -472,13 +480,7 @@ TEST(FrontEnd, EveryStopShowsAFocusMarkThatStandsOut) {
     program.os.ScriptProgram(u"C:\\Velmorn3\\Wget\\Wget.exe", {.pollsUntilExit = 1});
     const std::pair<const char*, ColourScheme> schemes[] = {
         {"light", {}}, {"dark", dark}, {"high-contrast", contrast}};
-    const struct {
-        const FormTable& form;
-        std::vector<ControlId> path;
-    } walks[] = {{program.splash, {Lb00, Ch00, Bt00}},
-                 {program.main, {Bt00, Link(0), Link(1), Link(2), Link(3)}},
-                 {program.form, {Tx00, {u"Tx01"}, {u"Tx02"}, Bt00, Bt01}},
-                 {program.dialog, {Tx00, Lb01, Bt01}}};
+    const auto walks = TabStops(program, true);
     for (const auto& [scheme, colours] : schemes) {
         user.UseScheme(colours);
         program.windows.MainWindow().Show();

@@ -2,6 +2,7 @@
 // box of its own, and the program ends with a failure status.
 #include "app/qt/Program.h"
 
+#include "../StartUpFailures.h"
 #include "ScriptedUser.h"
 #include "ui/Windows.h"
 #include "ui/frmMain.h"
@@ -16,31 +17,9 @@
 
 namespace {
 
-const std::u16string Unexpected =
-    u"No se ha podido completar la operación por un error inesperado. Puede seguir usando el "
-    u"programa; si el error se repite, póngase en contacto con el servicio técnico.";
-
-struct StartUpFailure {
-    const char* name;
-    app::StartUp startUp;
-    std::u16string told;
-};
+using app::test_support::StartUpFailure, app::test_support::StartUpFailures;
 
 TEST(QtProgram, AFailedStartUpIsToldAndEndsTheProgram) {
-    const StartUpFailure failures[] = {
-        {"a failure with a text of its own",
-         [](session::Context&, ui::Windows&) {
-             throw std::runtime_error("No se pudo crear la ventana");
-         },
-         Unexpected + u"\r\n\r\nDetalle: No se pudo crear la ventana"},
-        {"a failure without a text", [](session::Context&, ui::Windows&) { throw 7; }, Unexpected},
-        {"a failure once the main window shows",
-         [](session::Context&, ui::Windows& windows) {
-             windows.MainWindow().Show();
-             throw std::runtime_error("sin memoria");
-         },
-         Unexpected + u"\r\n\r\nDetalle: sin memoria"},
-    };
     const std::string folder = std::filesystem::temp_directory_path().string();
     const session::Configuration config{.installDir = std::u16string(folder.begin(), folder.end()),
                                         .pathSeparator = u'/',
@@ -48,7 +27,7 @@ TEST(QtProgram, AFailedStartUpIsToldAndEndsTheProgram) {
                                         .webHost = u"www.lunadoro.example",
                                         .supportEmail = u"soporte@lunadoro.example",
                                         .standbyPhone = u"(+34) 900 000 000"};
-    for (const StartUpFailure& failure : failures) {
+    for (const StartUpFailure& failure : StartUpFailures) {
         SCOPED_TRACE(failure.name);
         std::u16string title, text;
         bool alone = true;

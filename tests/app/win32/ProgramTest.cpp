@@ -2,6 +2,7 @@
 // a box of its own, and the program ends with a failure status.
 #include "app/win32/Program.h"
 
+#include "../StartUpFailures.h"
 #include "ui/Windows.h"
 #include "ui/frmMain.h"
 #include "ui/win32/WideText.h"
@@ -13,15 +14,7 @@
 
 namespace {
 
-const std::u16string Unexpected =
-    u"No se ha podido completar la operación por un error inesperado. Puede seguir usando el "
-    u"programa; si el error se repite, póngase en contacto con el servicio técnico.";
-
-struct StartUpFailure {
-    const char* name;
-    app::StartUp startUp;
-    std::u16string told;
-};
+using app::test_support::StartUpFailure, app::test_support::StartUpFailures;
 
 // What the box of this thread said, read from inside its modal loop, and whether another
 // window of the thread still showed beside it.
@@ -50,27 +43,13 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST(Win32Program, AFailedStartUpIsToldAndEndsTheProgram) {
-    const StartUpFailure failures[] = {
-        {"a failure with a text of its own",
-         [](session::Context&, ui::Windows&) {
-             throw std::runtime_error("No se pudo crear la ventana");
-         },
-         Unexpected + u"\r\n\r\nDetalle: No se pudo crear la ventana"},
-        {"a failure without a text", [](session::Context&, ui::Windows&) { throw 7; }, Unexpected},
-        {"a failure once the main window shows",
-         [](session::Context&, ui::Windows& windows) {
-             windows.MainWindow().Show();
-             throw std::runtime_error("sin memoria");
-         },
-         Unexpected + u"\r\n\r\nDetalle: sin memoria"},
-    };
     const session::Configuration config{.installDir = u"C:\\Velmorn3",
                                         .pathSeparator = u'\\',
                                         .serviceHost = u"127.0.0.1:9",
                                         .webHost = u"www.lunadoro.example",
                                         .supportEmail = u"soporte@lunadoro.example",
                                         .standbyPhone = u"(+34) 900 000 000"};
-    for (const StartUpFailure& failure : failures) {
+    for (const StartUpFailure& failure : StartUpFailures) {
         SCOPED_TRACE(failure.name);
         said = {};
         const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, AnswerBox);
