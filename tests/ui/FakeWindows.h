@@ -35,23 +35,42 @@ public:
         events.Released(c, true);
     }
 
+    // As a real window: once closed, the view does nothing (what it kept stays readable
+    // through operator[]).
     void SetCaption(ControlId c, std::u16string_view caption) override {
+        if (closed)
+            return;
         (*this)[c].caption = caption;
         (*this)[c].captions.emplace_back(caption);
     }
-    std::u16string Text(ControlId c) override { return (*this)[c].text; }
-    bool IsChecked(ControlId c) override { return (*this)[c].checked; }
-    void SetVisible(ControlId c, bool visible) override { (*this)[c].visible = visible; }
-    void SetForeColour(ControlId c, uint32_t colour) override { (*this)[c].colour = colour; }
-    void SetUnderline(ControlId c, bool underline) override { (*this)[c].underline = underline; }
-    void SetFocus(ControlId c) override { focus = c.name; }
+    std::u16string Text(ControlId c) override { return closed ? u"" : (*this)[c].text; }
+    bool IsChecked(ControlId c) override { return !closed && (*this)[c].checked; }
+    void SetVisible(ControlId c, bool visible) override {
+        if (!closed)
+            (*this)[c].visible = visible;
+    }
+    void SetForeColour(ControlId c, uint32_t colour) override {
+        if (!closed)
+            (*this)[c].colour = colour;
+    }
+    void SetUnderline(ControlId c, bool underline) override {
+        if (!closed)
+            (*this)[c].underline = underline;
+    }
+    void SetFocus(ControlId c) override {
+        if (!closed)
+            focus = c.name;
+    }
     void Show(FormView* ownerView) override {
         owner = ownerView;
         log.push_back(u"show " + name);
     }
     void ShowModal() override;
     void BringToFront() override { log.push_back(u"front " + name); }
-    void Close() override { log.push_back(u"close " + name); }
+    void Close() override {
+        log.push_back(u"close " + name);
+        closed = true;
+    }
 
     std::u16string name;
     ViewEvents& events;
@@ -59,6 +78,7 @@ public:
     std::map<std::pair<std::u16string, int32_t>, FakeControl> controls;
     FormView* owner = nullptr;
     std::u16string focus;
+    bool closed = false;
     std::function<void(FakeView&)> user; // what the user does while it is shown modally
 };
 

@@ -2,6 +2,7 @@
 // The same cases run over the Qt front end offscreen and over the Win32 one under Wine.
 #include "FrontEnd.h"
 
+#include "FormViewContract.h"
 #include "Wcag.h"
 #include "service/IncidentLookup.h"
 #include "service/StatusView.h"
@@ -97,10 +98,7 @@ TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
                 EXPECT_EQ(program.user->Caption(form, id), entry.caption) << Utf8(entry.name);
             }
         }
-        EXPECT_THROW(view->SetVisible({u"Nada"}, true), std::out_of_range);
-        view->Close();
-        view->SetCaption({u"Nada"}, u"x"); // a closed view does nothing
-        EXPECT_EQ(view->Text(Tx00), u"");
+        ExpectTheFormViewContract(*view, Tx00, {u"Ch00"});
     }
 }
 
