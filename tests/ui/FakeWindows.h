@@ -1,11 +1,11 @@
 #pragma once
-
 #include "FakeOs.h"
 #include "session/Context.h"
 #include "ui/FormView.h"
 #include "ui/ViewEvents.h"
 #include "ui/Windows.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -106,6 +106,19 @@ public:
 private:
     std::map<std::u16string, FakeView*> views;
 };
+
+// The windows' log with each run of closes in one order: which of the windows closing
+// together goes first is not the user's to see, only that all went before what follows.
+inline std::vector<std::u16string> ClosesInAnyOrder(std::vector<std::u16string> log) {
+    for (auto run = log.begin(); run != log.end();) {
+        const auto end = std::find_if(run, log.end(), [](const std::u16string& entry) {
+            return !entry.starts_with(u"close ");
+        });
+        std::sort(run, end);
+        run = end == log.end() ? end : end + 1;
+    }
+    return log;
+}
 
 // Message boxes and input boxes also go into the windows' log.
 struct LoggingDialogs : fixtures::FakeDialogs {
