@@ -55,7 +55,7 @@ public:
     virtual uint32_t TextColour(const FormTable& form, ControlId control) = 0; // 0x00BBGGRR
     virtual bool IsUnderlined(const FormTable& form, ControlId control) = 0;
     virtual bool Scrolls(const FormTable& form, ControlId control) = 0;
-    // The colours a markup label's painting shows (those of its layout: ColoursOf(Display)).
+    // The colours of the pixels of a markup label's painting.
     virtual std::set<uint32_t> PaintedColours(const FormTable& form, ControlId control) = 0;
 
     // The left button over a control, or the pointer over the window's own margin
@@ -97,25 +97,6 @@ public:
     // A picture of the window as the user sees it, written to a PNG or BMP file.
     virtual void SaveScreenshot(const FormTable& form, const std::string& path) = 0;
 };
-
-// The colours of a layout's text, fills and borders.
-inline std::set<uint32_t> ColoursOf(const markup::DisplayList& display) {
-    std::set<uint32_t> colours;
-    for (const markup::DisplayItem& item : display.items) {
-        if (auto* run = std::get_if<markup::TextRun>(&item))
-            colours.insert(run->colour);
-        else if (auto* box = std::get_if<markup::FilledRect>(&item))
-            colours.insert(box->colour);
-        else if (auto* border = std::get_if<markup::BorderRect>(&item))
-            colours.insert(border->colour);
-        else if (auto* gradient = std::get_if<markup::GradientRect>(&item);
-                 gradient && !gradient->stops.empty() &&
-                 std::all_of(gradient->stops.begin(), gradient->stops.end(),
-                             [&](auto& stop) { return stop.colour == gradient->stops[0].colour; }))
-            colours.insert(gradient->stops[0].colour); // a gradient of one colour fills
-    }
-    return colours;
-}
 
 std::unique_ptr<FrontEnd> MakeFrontEnd(fixtures::FakeOs& os, std::function<void()> noWindowLeft);
 
