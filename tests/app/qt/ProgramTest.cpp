@@ -17,16 +17,13 @@
 
 namespace {
 
-using app::test_support::StartUpFailure, app::test_support::StartUpFailures;
+using app::test_support::StartUpFailure, app::test_support::StartUpFailures,
+    app::test_support::TestConfiguration;
 
 TEST(QtProgram, AFailedStartUpIsToldAndEndsTheProgram) {
     const std::string folder = std::filesystem::temp_directory_path().string();
-    const session::Configuration config{.installDir = std::u16string(folder.begin(), folder.end()),
-                                        .pathSeparator = u'/',
-                                        .serviceHost = u"127.0.0.1:9",
-                                        .webHost = u"www.lunadoro.example",
-                                        .supportEmail = u"soporte@lunadoro.example",
-                                        .standbyPhone = u"(+34) 900 000 000"};
+    const session::Configuration config =
+        TestConfiguration(std::u16string(folder.begin(), folder.end()), u'/');
     for (const StartUpFailure& failure : StartUpFailures) {
         SCOPED_TRACE(failure.name);
         std::u16string title, text;

@@ -1,6 +1,7 @@
 // A failure inside a call the system makes into the program, here a screen reader's through
 // a control's accessible object, is told over the window it concerns, in Spanish, and only
 // that call fails: the program carries on.
+#include "ThreadMessageBox.h"
 #include "ui/win32/Accessible.h"
 #include "ui/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
@@ -38,24 +39,6 @@ LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM w, LPARAM l, UINT_
     return ::DefSubclassProc(control, message, w, l);
 }
 
-// What the box of this thread said, read from inside its modal loop; then it is answered.
-struct Said {
-    std::u16string title, text;
-    bool answered = false;
-};
-Said said;
-
-void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = ::FindWindowW(L"#32770", nullptr);
-    if (!box || ::GetWindowThreadProcessId(box, nullptr) != ::GetCurrentThreadId())
-        return;
-    ::KillTimer(nullptr, timer);
-    said.title = ui::win32::FromWide(ui::win32::WindowText(box));
-    said.text = ui::win32::FromWide(ui::win32::WindowText(::GetDlgItem(box, 0xFFFF)));
-    said.answered = true;
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST(Win32Callbacks, AFailureIsToldOverItsWindowAndOnlyThatCallFails) {
     const Case cases[] = {
         {"a screen reader asks a control's name", L"Consultar incidencia",
@@ -82,7 +65,6 @@ TEST(Win32Callbacks, AFailureIsToldOverItsWindowAndOnlyThatCallFails) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         current = &c;
-        said = {};
         HWND window = ::CreateWindowExW(0, L"STATIC", c.caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
         HWND control = ::CreateWindowExW(0, L"BUTTON", L"Buscar", WS_CHILD | WS_VISIBLE, 10, 10,
@@ -93,9 +75,9 @@ TEST(Win32Callbacks, AFailureIsToldOverItsWindowAndOnlyThatCallFails) {
                                      reinterpret_cast<void**>(&object));
         ASSERT_NE(object, nullptr);
 
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, AnswerBox);
-        const HRESULT result = c.call(*object, self);
-        ::KillTimer(nullptr, timer);
+        HRESULT result = S_OK;
+        const fixtures::BoxSaid said =
+            fixtures::AnswerTheBoxDuring([&] { result = c.call(*object, self); });
 
         EXPECT_EQ(result, E_FAIL);
         EXPECT_TRUE(said.answered) << "no box was shown";
