@@ -94,10 +94,14 @@ verify() {
     osslsigncode verify "${verify_ca[@]}" -in "$1" >"$work/verify.log" 2>&1 ||
         { cat "$work/verify.log" >&2 && echo "package.sh: $1 does not verify" >&2 && return 1; }
 }
+# ship IN OUT: IN as it is shipped, signed and checked (or not, with --unsigned).
+ship() {
+    if $signed; then sign "$1" "$2" && verify "$2"; else cp "$1" "$2"; fi
+}
 if $signed && [[ -z $signing_key || -z $signing_cert ]]; then throw_away_authority; fi
 
 # The program, as it is installed.
-if $signed; then sign "$exe" "$out/$name.exe"; else cp "$exe" "$out/$name.exe"; fi
+ship "$exe" "$out/$name.exe"
 cp "$debug" "$out/${debug##*/}"
 # wixl takes its sources by relative names.
 cp "$out/$name.exe" "$work/AsistenciaRemota.exe"
@@ -107,37 +111,36 @@ touch -d "@$SOURCE_DATE_EPOCH" "$work/AsistenciaRemota.exe" # the cabinet keeps 
 # The package. Its product code follows the version, so the same version again is the same
 # product, never a second one beside it; its package code follows the bytes it holds.
 guid() { python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' "$@"; }
+# The upgrade code never changes: it is what lets a newer package replace an older one.
 upgrade_code=9C32E7EE-FF3A-4810-9469-DAEB470DD41C
 product_code=$(guid "$upgrade_code" "product $version")
 package_code=$(guid "$upgrade_code" "package $version $(sha256sum <"$work/AsistenciaRemota.exe")")
 msi=$out/$name.msi
 # wixl dates the package with the clock: a clock stopped at the commit's time.
 (cd "$work" && TZ=UTC faketime -f "$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')" \
-    wixl -a x86 -o package.msi -D ProductCode="$product_code" -D Version="$version" \
+    wixl -a x86 -o package.msi -D UpgradeCode="$upgrade_code" -D ProductCode="$product_code" \
+    -D Version="$version" \
     -D Drive="$drive" -D Folder="$folder" -D WebHost="$web_host" -D Icon=AsistenciaRemota.ico \
     -D Exe=AsistenciaRemota.exe \
     "$root/tools/package/AsistenciaRemota.wxs")
 # What wixl does not write: the program's file version (a versioned file, replaced by the
 # rules for versions, not by its hash), and the refusal to install without Velmorn.
-file_version=$(cache CMAKE_PROJECT_VERSION).0
+file_version=$project_version.0
 missing_velmorn="Asistencia Remota se instala junto a Velmorn, y este equipo no tiene $install_dir\\Velmorn3.ini. No se ha instalado nada."
-msibuild "$work/package.msi" -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'AsistenciaRemota.exe'"
-msibuild "$work/package.msi" -q "DELETE FROM \`MsiFileHash\` WHERE \`File_\` = 'AsistenciaRemota.exe'"
-msibuild "$work/package.msi" -q "CREATE TABLE \`DrLocator\` (\`Signature_\` CHAR(72) NOT NULL, \`Parent\` CHAR(72), \`Path\` CHAR(255), \`Depth\` SHORT PRIMARY KEY \`Signature_\`, \`Parent\`, \`Path\`)"
-msibuild "$work/package.msi" -q "INSERT INTO \`Signature\` (\`Signature\`, \`FileName\`) VALUES ('VelmornIni', 'Velmorn3.ini')"
-msibuild "$work/package.msi" -q "INSERT INTO \`DrLocator\` (\`Signature_\`, \`Path\`, \`Depth\`) VALUES ('VelmornIni', '$install_dir', 0)"
-msibuild "$work/package.msi" -q "INSERT INTO \`AppSearch\` (\`Property\`, \`Signature_\`) VALUES ('VELMORNINI', 'VelmornIni')"
+sql() { msibuild "$work/package.msi" -q "$1"; }
+sql "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'AsistenciaRemota.exe'"
+sql "DELETE FROM \`MsiFileHash\` WHERE \`File_\` = 'AsistenciaRemota.exe'"
+sql "CREATE TABLE \`DrLocator\` (\`Signature_\` CHAR(72) NOT NULL, \`Parent\` CHAR(72), \`Path\` CHAR(255), \`Depth\` SHORT PRIMARY KEY \`Signature_\`, \`Parent\`, \`Path\`)"
+sql "INSERT INTO \`Signature\` (\`Signature\`, \`FileName\`) VALUES ('VelmornIni', 'Velmorn3.ini')"
+sql "INSERT INTO \`DrLocator\` (\`Signature_\`, \`Path\`, \`Depth\`) VALUES ('VelmornIni', '$install_dir', 0)"
+sql "INSERT INTO \`AppSearch\` (\`Property\`, \`Signature_\`) VALUES ('VELMORNINI', 'VelmornIni')"
 for sequence in InstallExecuteSequence InstallUISequence; do
-    msibuild "$work/package.msi" -q "INSERT INTO \`$sequence\` (\`Action\`, \`Sequence\`) VALUES ('AppSearch', 50)"
+    sql "INSERT INTO \`$sequence\` (\`Action\`, \`Sequence\`) VALUES ('AppSearch', 50)"
 done
 # Removing the program must not depend on Velmorn still being there.
-msibuild "$work/package.msi" -q "INSERT INTO \`LaunchCondition\` (\`Condition\`, \`Description\`) VALUES ('Installed OR VELMORNINI', '$missing_velmorn')"
+sql "INSERT INTO \`LaunchCondition\` (\`Condition\`, \`Description\`) VALUES ('Installed OR VELMORNINI', '$missing_velmorn')"
 msibuild "$work/package.msi" -s "Asistencia Remota $version" "Lunadoro S.A." "Intel;1034" "{$package_code}"
-if $signed; then sign "$work/package.msi" "$msi"; else cp "$work/package.msi" "$msi"; fi
+ship "$work/package.msi" "$msi"
 
-if $signed; then
-    verify "$out/$name.exe"
-    verify "$msi"
-fi
 (cd "$out" && sha256sum "$name.exe" "${debug##*/}" "$name.msi" >SHA256SUMS)
 echo "package.sh: $(cd "$out" && ls "$name".* "${debug##*/}" SHA256SUMS | sort -u | tr "\n" " ")in $out"
