@@ -66,6 +66,11 @@ public:
     virtual void Click(const FormTable& form, ControlId control) = 0;
     virtual void Type(const FormTable& form, ControlId control, std::u16string_view text) = 0;
     virtual void CloseBox(const FormTable& form) = 0;
+    // The window's minimise button; whether it is down on the task bar; whether it is the
+    // window the user works in now.
+    virtual void Minimise(const FormTable& form) = 0;
+    virtual bool IsMinimised(const FormTable& form) = 0;
+    virtual bool IsActive(const FormTable& form) = 0;
     // Runs the action from the event loop once the window shows (inside a modal loop too).
     virtual void WhenShown(const FormTable& form, std::function<void()> action) = 0;
     virtual void ProcessEvents() = 0;

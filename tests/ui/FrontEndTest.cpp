@@ -220,6 +220,41 @@ TEST(FrontEnd, MarkupLabelsPaintEveryColourAndScrollOnlyWhenTooTall) {
     program.user->UseScheme({});
 }
 
+// A window asked for again while it is open comes back as the user left it, never as a
+// second one; the keyboard on the screen leaves the cursor in the box the user types in.
+TEST(FrontEnd, AnOpenWindowComesBackAsLeftAndTheScreenKeyboardKeepsTheCursorInItsBox) {
+    Program program;
+    FrontEnd& user = *program.user;
+    program.session.UsesTouchScreen = -1;
+    program.windows.MainWindow().Show();
+    const struct {
+        const FormTable& window;
+        ControlId opener, keyboard;
+    } asked[] = {{program.form, Bt00, Bt01}, {program.dialog, Link(3), Bt00}};
+    for (const auto& ask : asked) {
+        SCOPED_TRACE(Utf8(ask.window.name));
+        user.Click(program.main, ask.opener);
+        user.Type(ask.window, Tx00, u"77");
+        user.Minimise(ask.window);
+        user.ProcessEvents();
+        ASSERT_TRUE(user.IsMinimised(ask.window));
+        user.Click(program.main, ask.opener);
+        user.ProcessEvents();
+        EXPECT_FALSE(user.IsMinimised(ask.window));
+        EXPECT_TRUE(user.IsActive(ask.window));
+        EXPECT_EQ(user.AccessibleText(ask.window, Tx00), u"77");
+
+        user.PressKey(ask.window, Key::ShiftTab); // off the box
+        ASSERT_NE(user.Focused(ask.window), Tx00);
+        const size_t started = program.os.shellCalls.size();
+        user.Click(ask.window, ask.keyboard);
+        ASSERT_EQ(program.os.shellCalls.size(), started + 1);
+        EXPECT_EQ(program.os.shellCalls.back().target, u"osk.exe");
+        EXPECT_EQ(user.Focused(ask.window), Tx00);
+    }
+    program.windows.CloseMainWindows();
+}
+
 // Each window's stops in Tab order from its first one. The lookup has no keyboard button,
 // and its result box is a stop only once a status shows in it.
 struct Walk {

@@ -113,6 +113,11 @@ public:
         driver::Type(Control(form, id), ToQString(text));
     }
     void CloseBox(const FormTable& form) override { Window(form)->close(); }
+    void Minimise(const FormTable& form) override { Window(form)->showMinimized(); }
+    bool IsMinimised(const FormTable& form) override { return Window(form)->isMinimized(); }
+    bool IsActive(const FormTable& form) override {
+        return QApplication::activeWindow() == Window(form);
+    }
     void WhenShown(const FormTable& form, std::function<void()> action) override {
         RunOnceWhen([this, &form] { return Window(form) != nullptr; }, std::move(action));
     }

@@ -212,6 +212,9 @@ public:
             SendMessageW(Control(form, id), WM_CHAR, WPARAM(c), 0);
     }
     void CloseBox(const FormTable& form) override { SendMessageW(Shown(form), WM_CLOSE, 0, 0); }
+    void Minimise(const FormTable& form) override { ShowWindow(Shown(form), SW_MINIMIZE); }
+    bool IsMinimised(const FormTable& form) override { return IsIconic(Shown(form)); }
+    bool IsActive(const FormTable& form) override { return GetActiveWindow() == Shown(form); }
     void WhenShown(const FormTable& form, std::function<void()> action) override {
         RunOnceWhen(
             10, [&form] { return Shown(form) != nullptr; }, std::move(action));
