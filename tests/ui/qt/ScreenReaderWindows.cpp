@@ -1,7 +1,8 @@
 // The four windows of the program on a real display, for a screen reader to read over
 // AT-SPI (read-windows.py): the terms with their text, the main window, the support form,
 // the lookup dialog looking a number up every so often, and after a while a message box with
-// an input box over it. Ends after a while.
+// an input box over it. Ends when its standard input closes (the reader is done), or after a
+// while.
 #include "../FakeWindows.h"
 #include "FakeOs.h"
 #include "ui/FormTables.h"
@@ -14,7 +15,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <unistd.h>
 
 using namespace ui::test_support;
 
@@ -61,6 +64,14 @@ int main(int argc, char** argv) {
                            [&boxes] { boxes.InputBox(u"Nombre de la empresa", u"Empresa", u""); });
         boxes.MessageBox(u"Sin conexión", u"No fue posible registrar su incidencia.",
                          platform::MessageIcon::Exclamation);
+    });
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&input] {
+        char byte;
+        if (read(STDIN_FILENO, &byte, 1) <= 0) {
+            input.setEnabled(false);
+            QApplication::quit();
+        }
     });
     QTimer::singleShot(argc > 1 ? std::atoi(argv[1]) * 1000 : 30000, &application,
                        &QApplication::quit);

@@ -99,6 +99,9 @@ words = pieces(text, pyatspi.TEXT_BOUNDARY_WORD_START) if text else []
 print(f"terms: caret {text.caretOffset if text else None}, lines {lines!r}, words {words[:3]!r}")
 if not text or text.caretOffset != 0:
     failures.append("the terms have no text with the caret at its start")
+# What a reader asks before it speaks a line: the selection and the text's attributes.
+if text and (text.getNSelections() != 0 or text.getAttributes(0)[0] != ""):
+    failures.append("the terms say something is selected or styled")
 if [line[:15] for line in lines] != ["AUTORIZO al per", "Nuestro horario"]:
     failures.append("the terms are not read line by line")
 if [word for word in map(str.strip, words) if word][:3] != ["AUTORIZO", "al", "personal"]:
