@@ -171,6 +171,8 @@ TEST(OpenIncidentCheck, KeepsOnlyARecentIncidentOfThisAgent) {
         {"future", Listing("2025-12-10 09:00:00"), Observed()},
         {"day first", Listing("09/12/2025 10:01:00"), Observed()},
         {"no date", Listing("2025-13-09 10:01:00"), Observed(), -1, -1},
+        {"no such hour", Listing("2025-12-09 24:00:00"), Observed(), -1, -1},
+        {"no such second", Listing("2025-12-09 10:01:60"), Observed(), -1, -1},
         {"size 0", Listing("2025-12-09 10:01:00", 0), Observed(), -1, -1},
         {"no number", R"({"SIZE":1,"RS":[{"ID":41,"FECHA":"2025-12-09 10:01:00"}]})", Observed(),
          -1, -1},
