@@ -33,6 +33,8 @@ TEST(MarkupLayout, TextFollowsXamlRulesAndPlainTextShowsAsWritten) {
         {u"<TextBlock Text='it's'/>", {u"<TextBlock Text='it's'/>"}},
         {u"<TextBlock Text=corto />", {u"corto"}}, // an unquoted value, as the lenient reader takes
         {u"<TextBlock/><TextBlock/>", {u"<TextBlock/><TextBlock/>"}},
+        {u"<TextBlock Text='a'/>b", {u"<TextBlock Text='a'/>b"}},
+        {u"<TextBlock Text='a'/> \r\n", {u"a"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LinesOf(LayOut(c.markup, c.width, 100)), c.lines) << text::Utf16ToUtf8(c.markup);
