@@ -41,9 +41,13 @@ TEST(MarkupLayout, TextFollowsXamlRulesAndPlainTextShowsAsWritten) {
 }
 
 TEST(MarkupLayout, ColoursAlignmentsAndScale) {
-    const std::pair<std::u16string, Colour> colours[] = {
-        {u"cornflowerBLUE", 0xED9564}, {u" #f00 ", 0x0000FF}, {u"#80123456", 0x563412},
-        {u"YellowGreen", 0x32CD9A},    {u"nonsense", 0},      {u"#12345", 0}};
+    const std::pair<std::u16string, Colour> colours[] = {{u"cornflowerBLUE", 0xED9564},
+                                                         {u" #f00 ", 0x0000FF},
+                                                         {u"#80123456", 0x563412},
+                                                         {u"YellowGreen", 0x32CD9A},
+                                                         {u"AZURE", 0xFFFFF0},
+                                                         {u"nonsense", 0},
+                                                         {u"#12345", 0}};
     for (const auto& [value, colour] : colours) {
         const auto list = LayOut(u"<TextBlock Foreground='" + value + u"'>x</TextBlock>", 99, 9);
         EXPECT_EQ(ItemsOf<TextRun>(list).at(0).colour, colour) << text::Utf16ToUtf8(value);
