@@ -67,6 +67,22 @@ ControlId Link(int32_t index) {
 using Key = FrontEnd::Key;
 using Mouse = FrontEnd::Mouse;
 
+// Each picture placed on the window itself shows: more than one colour where it stands.
+void ExpectPicturesPainted(FrontEnd& user, const FormTable& form) {
+    const Picture shown = user.Capture(form);
+    for (const ControlEntry& entry : form.controls) {
+        if (entry.kind != ControlKind::Picture || entry.picture.empty() || !entry.visible ||
+            !entry.container.empty())
+            continue;
+        const PixelRect place = Pixels(entry.place, 96);
+        std::set<uint32_t> colours;
+        for (int y = place.top; y < std::min(place.top + place.height, shown.height); ++y)
+            for (int x = place.left; x < std::min(place.left + place.width, shown.width); ++x)
+                colours.insert(shown.At(x, y));
+        EXPECT_GT(colours.size(), 1u) << Utf8(form.name) << " " << Utf8(entry.name);
+    }
+}
+
 TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
     Program program;
     ASSERT_EQ(program.user->DotsPerInch(), 96);
@@ -98,6 +114,7 @@ TEST(FrontEnd, EveryWindowIsItsTableInPixels) {
                 EXPECT_EQ(program.user->Caption(form, id), entry.caption) << Utf8(entry.name);
             }
         }
+        ExpectPicturesPainted(*program.user, form);
         ExpectTheFormViewContract(*view, Tx00, {u"Ch00"});
     }
 }
