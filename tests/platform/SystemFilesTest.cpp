@@ -15,7 +15,7 @@ class SystemFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char* name : {"a1.log", "a2.log", "A3.LOG", "keep.txt", "respuesta.json",
-                                 "locked.log", "almacén.log"})
+                                 "locked.log", "almacén.log", "a1.log.old"})
             system.Write(name, "x");
         std::filesystem::permissions(system.folder / "locked.log",
                                      std::filesystem::perms::owner_read |
@@ -37,7 +37,7 @@ TEST_F(SystemFiles, DeleteFilesRemovesAFileOrEveryOrdinaryFileMatchingAStar) {
     EXPECT_TRUE(DeleteFiles(os, system.Path("*.log")));
     for (const char* gone : {"a1.log", "a2.log", "A3.LOG", "almacén.log"})
         EXPECT_FALSE(system.Exists(gone)) << gone;
-    for (const char* kept : {"keep.txt", "locked.log", "sub.log"})
+    for (const char* kept : {"keep.txt", "locked.log", "sub.log", "a1.log.old"})
         EXPECT_TRUE(system.Exists(kept)) << kept;
     EXPECT_TRUE(DeleteFiles(os, system.Path("*.none")));
 
