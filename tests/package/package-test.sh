@@ -6,7 +6,7 @@
 # Usage: package-test.sh WINDOWS_BUILD_DIR STAND_IN_SERVICE_PROGRAM
 set -euo pipefail
 if [[ ${ASR_UNDER_XVFB:-} != 1 ]]; then
-    ASR_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    ASR_UNDER_XVFB=1 exec "$(dirname "$0")/../platform/with-xvfb.sh" --screen 1280x1024x24 "$0" "$@"
 fi
 build=$(cd "$1" && pwd)
 service=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")

@@ -5,7 +5,8 @@
 # Usage: screen-reader.sh WINDOWS_PROGRAM READER_SCRIPT
 set -euo pipefail
 if [[ ${1:-} != --inside ]]; then
-    exec xvfb-run -a dbus-run-session -- "$0" --inside "$@"
+    exec "$(dirname "$0")/../../platform/with-xvfb.sh" --screen 1280x1024x24 \
+        dbus-run-session -- "$0" --inside "$@"
 fi
 shift
 windows=$1 reader=$2
