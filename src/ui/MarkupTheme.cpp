@@ -14,4 +14,21 @@ markup::Theme MarkupTheme(const Font& font, double dotsPerInch, const ColourSche
     return theme;
 }
 
+void MarkupLook::SetFont(std::u16string fontFamily, double fontPoints, double dpi) {
+    family = std::move(fontFamily);
+    points = fontPoints;
+    dotsPerInch = dpi;
+    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+}
+
+void MarkupLook::SetScheme(const ColourScheme& colours, uint32_t behind) {
+    scheme = colours;
+    background = behind;
+    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+}
+
+void MarkupLook::Colour(markup::DisplayList& display) const {
+    ApplyScheme(display, background, scheme);
+}
+
 } // namespace ui

@@ -2,7 +2,10 @@
 
 #include "ui/ColourScheme.h"
 #include "ui/FormTable.h"
+#include "ui/markup/DisplayList.h"
 #include "ui/markup/MarkupLayout.h"
+
+#include <string>
 
 namespace ui {
 
@@ -11,5 +14,25 @@ namespace ui {
 // own is left for the scheme to colour (ApplyScheme). A font without a name or a size keeps
 // the markup's own.
 markup::Theme MarkupTheme(const Font& font, double dotsPerInch, const ColourScheme& scheme);
+
+// A markup label's look as its front end learns it, in either order: the font and the
+// resolution, then the system's colours over the window's background, each of which may
+// change while the label lives.
+class MarkupLook {
+public:
+    void SetFont(std::u16string family, double points, double dotsPerInch);
+    void SetScheme(const ColourScheme& scheme, uint32_t background);
+    // What to lay the caption out with.
+    const markup::Theme& Theme() const { return theme; }
+    // Colours a caption laid out with Theme() in the scheme, over the background.
+    void Colour(markup::DisplayList& display) const;
+
+private:
+    std::u16string family;
+    double points = 0, dotsPerInch = 96;
+    ColourScheme scheme;
+    uint32_t background = ColourScheme{}.window;
+    markup::Theme theme = MarkupTheme({}, dotsPerInch, scheme);
+};
 
 } // namespace ui

@@ -37,5 +37,38 @@ TEST(MarkupThemeTest, TheSchemeColoursWhatTheMarkupLeavesOpen) {
     EXPECT_EQ(theme.gradientActiveCaption, 0x00FF00u);
 }
 
+// The font, the scheme and the background arrive separately and change while the label
+// lives: each change keeps what the others set.
+TEST(MarkupThemeTest, TheLookKeepsEachSettingThroughTheOthersChanges) {
+    const ColourScheme dark{
+        .window = 0x202020, .windowText = 0xFFFFFF, .gradientActiveCaption = 0x00FF00};
+    MarkupLook look;
+    const auto colourOfText = [&look] {
+        markup::DisplayList display;
+        markup::TextRun run;
+        run.width = run.height = 10;
+        run.colour = DefaultColour;
+        display.items.push_back(run);
+        look.Colour(display);
+        return std::get<markup::TextRun>(display.items[0]).colour;
+    };
+    const auto pixels = [&look] { return look.Theme().fontSize * look.Theme().scale; };
+
+    look.SetFont(u"Tahoma", 10, 144);
+    look.SetScheme(dark, 0xF0F0F0);
+    EXPECT_EQ(look.Theme().fontFamily, u"Tahoma");
+    EXPECT_DOUBLE_EQ(pixels(), 20);
+    EXPECT_EQ(colourOfText(), 0x000000u) << "the scheme's white text on a light window";
+
+    look.SetFont(u"Segoe UI", 9, 96);
+    EXPECT_DOUBLE_EQ(pixels(), 12);
+    EXPECT_EQ(look.Theme().gradientActiveCaption, 0x00FF00u);
+    EXPECT_EQ(colourOfText(), 0x000000u);
+
+    look.SetScheme(dark, 0x202020);
+    EXPECT_EQ(colourOfText(), 0xFFFFFFu) << "the scheme's white text on its dark window";
+    EXPECT_EQ(look.Theme().fontFamily, u"Segoe UI");
+}
+
 } // namespace
 } // namespace ui

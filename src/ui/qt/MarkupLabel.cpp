@@ -67,18 +67,13 @@ QString MarkupLabel::PlainText() const {
     return ToQString(markup::PlainText(document));
 }
 
-void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
-    scheme = colours;
-    background = behind;
-    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+void MarkupLabel::SetScheme(const ColourScheme& scheme, uint32_t background) {
+    look.SetScheme(scheme, background);
     Relayout();
 }
 
-void MarkupLabel::SetStyle(std::u16string fontFamily, double fontPoints, double dpi) {
-    family = std::move(fontFamily);
-    points = fontPoints;
-    dotsPerInch = dpi;
-    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+void MarkupLabel::SetStyle(std::u16string family, double points, double dotsPerInch) {
+    look.SetFont(std::move(family), points, dotsPerInch);
     Relayout();
 }
 
@@ -109,9 +104,9 @@ void MarkupLabel::Relayout() {
     const QSize area = contentsRect().size();
     const markup::ScrollingLayout layout =
         markup::LayoutScrolling(document, area.width(), area.height(),
-                                verticalScrollBar()->sizeHint().width(), *this, theme);
+                                verticalScrollBar()->sizeHint().width(), *this, look.Theme());
     display = layout.display;
-    ApplyScheme(display, background, scheme);
+    look.Colour(display);
     setVerticalScrollBarPolicy(layout.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     QScrollBar* bar = verticalScrollBar();
     bar->setRange(0, layout.scrollRange);

@@ -45,11 +45,7 @@ private:
     double Width(std::u16string_view text, const markup::Font& font) override;
     markup::FontMetrics Metrics(const markup::Font& font) override;
 
-    std::u16string family;
-    double points = 0, dotsPerInch = 96;
-    ColourScheme scheme;
-    markup::Theme theme = MarkupTheme({}, dotsPerInch, scheme);
-    uint32_t background = DefaultColour;
+    MarkupLook look;
     std::u16string caption;
     markup::Document document;
     markup::DisplayList display;

@@ -32,18 +32,13 @@ void MarkupLabel::SetCaption(std::u16string_view text) {
     Relayout();
 }
 
-void MarkupLabel::SetStyle(std::u16string fontFamily, double fontPoints, double dpi) {
-    family = std::move(fontFamily);
-    points = fontPoints;
-    dotsPerInch = dpi;
-    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+void MarkupLabel::SetStyle(std::u16string family, double points, double dpi) {
+    look.SetFont(std::move(family), points, dpi);
     Relayout();
 }
 
-void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t behind) {
-    scheme = colours;
-    background = behind;
-    theme = MarkupTheme({.name = family, .points = points}, dotsPerInch, scheme);
+void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t background) {
+    look.SetScheme(colours, background);
     Relayout();
     ::InvalidateRect(window, nullptr, FALSE);
 }
@@ -69,8 +64,8 @@ void MarkupLabel::Relayout() {
     const bool hasBar = ::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL;
     const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
     content = markup::LayoutScrolling(document, client.right + (hasBar ? barWidth : 0),
-                                      client.bottom, barWidth, fonts, theme);
-    ApplyScheme(content.display, background, scheme);
+                                      client.bottom, barWidth, fonts, look.Theme());
+    look.Colour(content.display);
     if (content.scrolls != hasBar)
         ::ShowScrollBar(window, SB_VERT, content.scrolls);
     if (content.scrolls) {
@@ -133,7 +128,7 @@ LRESULT CALLBACK MarkupLabel::Procedure(HWND window, UINT message, WPARAM w, LPA
 }
 
 LRESULT MarkupLabel::Handle(UINT message, WPARAM w, LPARAM l) {
-    const double line = 3 * 16 * theme.scale;
+    const double line = 3 * 16 * look.Theme().scale;
     const double page = std::max(line, VisibleHeight() - line);
     switch (message) {
     case WM_SIZE:

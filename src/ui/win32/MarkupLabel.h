@@ -48,11 +48,7 @@ private:
     std::u16string caption;
     markup::Document document;
     markup::ScrollingLayout content;
-    std::u16string family;
-    double points = 0, dotsPerInch = 96;
-    ColourScheme scheme;
-    markup::Theme theme = MarkupTheme({}, dotsPerInch, scheme);
-    uint32_t background = ColourScheme{}.window;
+    MarkupLook look;
     GdiFonts fonts;
     double scroll = 0;
     int wheelRest = 0;
