@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang libclang-rt-14-dev clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev
-    libxcb1-dev xvfb xauth x11-utils locales procps wget python3 at-spi2-core python3-pyatspi
+    libxcb1-dev xvfb locales procps wget python3 at-spi2-core python3-pyatspi
     firebird3.0-server firebird3.0-utils
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 gcovr
     qt6-base-dev dbus fonts-dejavu-core fonts-liberation2 librsvg2-bin libmicrohttpd-dev libsqlite3-dev
