@@ -4,6 +4,7 @@
 #include "ui/markup/PlainText.h"
 #include "ui/win32/CallbackGuard.h"
 #include "ui/win32/DisplayListPainter.h"
+#include "ui/win32/Dpi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,7 +63,7 @@ void MarkupLabel::Relayout() {
     RECT client{};
     ::GetClientRect(window, &client);
     const bool hasBar = ::GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL;
-    const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int barWidth = SystemMetric(SM_CXVSCROLL, WindowDpi(window));
     content = markup::LayoutScrolling(document, client.right + (hasBar ? barWidth : 0),
                                       client.bottom, barWidth, fonts, look.Theme());
     look.Colour(content.display);
