@@ -15,8 +15,8 @@ namespace ui {
 // the markup's own.
 markup::Theme MarkupTheme(const Font& font, double dotsPerInch, const ColourScheme& scheme);
 
-// A markup label's look as its front end learns it, in either order: the font and the
-// resolution, then the system's colours over the window's background, each of which may
+// A markup label's look as its front end learns it: the font and the resolution, and the
+// system's colours over the window's background. They come in either order and each may
 // change while the label lives.
 class MarkupLook {
 public:

@@ -38,8 +38,8 @@ void MarkupLabel::SetStyle(std::u16string family, double points, double dpi) {
     Relayout();
 }
 
-void MarkupLabel::SetScheme(const ColourScheme& colours, uint32_t background) {
-    look.SetScheme(colours, background);
+void MarkupLabel::SetScheme(const ColourScheme& scheme, uint32_t background) {
+    look.SetScheme(scheme, background);
     Relayout();
     ::InvalidateRect(window, nullptr, FALSE);
 }
